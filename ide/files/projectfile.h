@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ide/files/textlines.h"
+
+#include <QList>
+#include <QString>
+
+namespace vbhost {
+
+// A file the project names: Form=Form1.frm, Module=Module1; Module1.bas, Class=Class1; Class1.cls
+// (and the other member kinds of 5.00 projects).
+struct ProjectMember
+{
+    enum class Kind { Form, Module, Class, UserControl, PropertyPage, UserDocument, Designer };
+    Kind kind = Kind::Form;
+    QString name; // the name before ';' (Module, Class), else empty
+    QString path; // as written, relative to the project folder, backslashes kept
+    int line = 0; // 1-based line in the file as read; 0 for one added since
+};
+
+// One Key=Value line of the project file.
+struct ProjectEntry
+{
+    QString key;
+    QString value;   // as written, quotes included
+    QString section; // "" before the first [Section] line
+    int line = 0;
+};
+
+// A .vbp project file: raw lines with an index over them. Repeated keys, comments, sections and
+// lines not understood are kept, and written back unchanged.
+class ProjectFile
+{
+public:
+    ProjectFile(); // an empty 5.00 project with Type=Exe
+    // Throw ParseError naming the file and line; nothing is written.
+    static ProjectFile load(const QString &path);
+    static ProjectFile fromBytes(const QByteArray &bytes, const QString &fileName);
+
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
+    QString folder() const;
+
+    QList<ProjectEntry> entries() const; // every Key=Value line in file order
+    // First value of a key outside any [Section], as written; fallback when absent.
+    QString value(const QString &key, const QString &fallback = QString()) const;
+    QStringList values(const QString &key) const;
+    // The value with one pair of enclosing quotes removed (Name="Project1").
+    QString textValue(const QString &key) const;
+    // Replaces the first such line's value, or adds the line after the last key line.
+    void setValue(const QString &key, const QString &value);
+    bool removeValue(const QString &key); // every line of the key
+
+    QString name() const { return textValue(QStringLiteral("Name")); }
+    QString startup() const { return textValue(QStringLiteral("Startup")); }
+
+    QList<ProjectMember> members() const;
+    static QString keyForKind(ProjectMember::Kind kind);
+    // Adds Form=path / Module=Name; path / Class=Name; path after the last member line.
+    void addMember(ProjectMember::Kind kind, const QString &name, const QString &relativePath);
+    bool removeMember(const QString &relativePath); // compared without regard to case
+    // The member's file on this system: backslashes become separators, relative to the project
+    // folder; a name differing only in letter case from a file on disk finds that file.
+    QString memberFilePath(const QString &relativePath) const;
+    // Throws ParseError naming the project file and the line of the first member whose file
+    // is missing.
+    void checkMembers() const;
+
+    QByteArray toBytes() const { return joinLines(m_lines); }
+    void save() const; // throws WriteError
+    void saveAs(const QString &path);
+
+private:
+    void reindex();
+    QString m_fileName;
+    QList<TextLine> m_lines;
+    QByteArray m_eol = "\r\n";
+    struct Indexed
+    {
+        int lineIndex;
+        ProjectEntry entry;
+    };
+    QList<Indexed> m_index;
+    QList<int> m_origLine; // original 1-based line per current line, 0 for added lines
+};
+
+} // namespace vbhost
