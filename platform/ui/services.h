@@ -9,8 +9,14 @@ namespace ui {
 
 // Message box style bits and results, as the Basic run time numbers them.
 namespace mb {
-enum Buttons { OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4,
-               RetryCancel = 5 };
+enum Buttons {
+    OKOnly = 0,
+    OKCancel = 1,
+    AbortRetryIgnore = 2,
+    YesNoCancel = 3,
+    YesNo = 4,
+    RetryCancel = 5
+};
 enum Icon { Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum Default { DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512 };
 enum Modal { ApplicationModal = 0, SystemModal = 4096 };
@@ -21,7 +27,7 @@ enum Result { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No 
 struct OpenFileRequest
 {
     QString title;
-    QString filter;     // "Text (*.txt)|*.txt|All (*.*)|*.*"
+    QString filter; // "Text (*.txt)|*.txt|All (*.*)|*.*"
     QString initialDir;
     bool cancelError = false; // cancelling raises 32755 "Cancel was selected."
 };
@@ -53,9 +59,13 @@ public:
     virtual QString ShowOpen(QWidget *parent, const OpenFileRequest &request) = 0;
     // True when the user chose to print; cancelling with cancelError raises 32755.
     virtual bool ShowPrinter(QWidget *parent, bool cancelError) = 0;
-    // The printer: one text with a line end, then the end of the document.
+    // The number of copies chosen in the last print dialog (1 before any). The caller prints
+    // that many times; the printer itself is left at one copy.
+    virtual int printerCopies() = 0;
+    // The printer: one text with a line end, then the end of the document. printerEndDoc
+    // returns the file the document went to when it was printed to a file, else the empty text.
     virtual void printerPrint(const QString &text) = 0;
-    virtual void printerEndDoc() = 0;
+    virtual QString printerEndDoc() = 0;
 
     virtual void WinHelp(const QString &helpfile, HelpCommand command, int context = 0) = 0;
 
@@ -68,8 +78,23 @@ public:
     [[noreturn]] virtual void EndProcess() = 0;
 };
 
-// The process-wide services, set once at start-up (tests install a fake).
+// The process-wide services, set once at start-up (tests install a fake). Using them before
+// any are set is a programming error and aborts with a message.
 Services &services();
 void setServices(Services *s);
+bool hasServices();
+
+// Installs services for one scope and puts the previous ones back after it.
+class ScopedServices
+{
+public:
+    explicit ScopedServices(Services *s);
+    ~ScopedServices();
+    ScopedServices(const ScopedServices &) = delete;
+    ScopedServices &operator=(const ScopedServices &) = delete;
+
+private:
+    Services *m_previous;
+};
 
 } // namespace ui

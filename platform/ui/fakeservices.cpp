@@ -1,0 +1,135 @@
+#include "fakeservices.h"
+
+#include "msgboxstyle.h"
+#include "platform/automation/error.h"
+
+namespace ui {
+
+QList<FakeServices::Call> FakeServices::callsTo(const QString &name) const
+{
+    QList<Call> found;
+    for (const Call &call : calls) {
+        if (call.name == name)
+            found.append(call);
+    }
+    return found;
+}
+
+QList<FakeServices::MsgBoxCall> FakeServices::messageBoxes() const
+{
+    QList<MsgBoxCall> boxes;
+    for (const Call &call : callsTo(QStringLiteral("MsgBox"))) {
+        boxes.append({call.args[0].toString(), call.args[1].toInt(), call.args[2].toString(),
+                      call.args[3].toString(), call.args[4].toInt()});
+    }
+    return boxes;
+}
+
+int FakeServices::MsgBox(const QString &prompt, int buttons, const QString &title,
+                         const QString &helpfile, int context)
+{
+    calls.append({QStringLiteral("MsgBox"), {prompt, buttons, title, helpfile, context}});
+    if (!msgBoxResults.isEmpty())
+        return msgBoxResults.takeFirst();
+    return msgBoxStyle(buttons).defaultButton;
+}
+
+QString FakeServices::InputBox(const QString &prompt, const QString &title,
+                               const QString &defaultText, std::optional<double> x,
+                               std::optional<double> y, const QString &helpfile, int context)
+{
+    calls.append({QStringLiteral("InputBox"),
+                  {prompt, title, defaultText, x ? QVariant(*x) : QVariant(),
+                   y ? QVariant(*y) : QVariant(), helpfile, context}});
+    if (!inputBoxTexts.isEmpty())
+        return inputBoxTexts.takeFirst();
+    return defaultText;
+}
+
+void FakeServices::setClipboardText(const QString &text)
+{
+    calls.append({QStringLiteral("setClipboardText"), {text}});
+    clipboard = text;
+}
+
+QString FakeServices::clipboardText()
+{
+    return clipboard;
+}
+
+QString FakeServices::ShowOpen(QWidget *, const OpenFileRequest &request)
+{
+    calls.append({QStringLiteral("ShowOpen"),
+                  {request.title, request.filter, request.initialDir, request.cancelError}});
+    const std::optional<QString> answer =
+        openFileNames.isEmpty() ? std::nullopt : openFileNames.takeFirst();
+    if (answer)
+        return *answer;
+    if (request.cancelError)
+        throw automation::Error::cancelled();
+    return {};
+}
+
+bool FakeServices::ShowPrinter(QWidget *, bool cancelError)
+{
+    calls.append({QStringLiteral("ShowPrinter"), {cancelError}});
+    const PrinterAnswer answer =
+        printerAnswers.isEmpty() ? PrinterAnswer{} : printerAnswers.takeFirst();
+    if (!answer.print) {
+        if (cancelError)
+            throw automation::Error::cancelled();
+        return false;
+    }
+    copies = answer.copies;
+    return true;
+}
+
+int FakeServices::printerCopies()
+{
+    return copies;
+}
+
+void FakeServices::printerPrint(const QString &text)
+{
+    calls.append({QStringLiteral("printerPrint"), {text}});
+    printerText += text + u'\n';
+}
+
+QString FakeServices::printerEndDoc()
+{
+    calls.append({QStringLiteral("printerEndDoc"), {}});
+    if (!printerText.isEmpty())
+        printedDocuments.append(printerText);
+    printerText.clear();
+    return {};
+}
+
+void FakeServices::WinHelp(const QString &helpfile, HelpCommand command, int context)
+{
+    calls.append({QStringLiteral("WinHelp"), {helpfile, int(command), context}});
+}
+
+int FakeServices::screenWidthTwips()
+{
+    return screenWidth;
+}
+
+int FakeServices::screenHeightTwips()
+{
+    return screenHeight;
+}
+
+void FakeServices::DoEvents()
+{
+    ++doEventsCount;
+    if (onDoEvents)
+        onDoEvents();
+}
+
+void FakeServices::EndProcess()
+{
+    calls.append({QStringLiteral("EndProcess"), {}});
+    throw ProcessEnded{};
+}
+
+} // namespace ui

@@ -1,0 +1,320 @@
+#include "qtservices.h"
+
+#include "commondialogfilter.h"
+#include "inputboxdialog.h"
+#include "msgboxstyle.h"
+#include "platform/automation/error.h"
+#include "twips.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHash>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ui {
+
+namespace {
+
+QString withNewlines(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+QMessageBox::Icon messageIcon(int icon)
+{
+    switch (icon) {
+    case mb::Critical:
+        return QMessageBox::Critical;
+    case mb::Question:
+        return QMessageBox::Question;
+    case mb::Exclamation:
+        return QMessageBox::Warning;
+    case mb::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+automation::Error printerError()
+{
+    return {482, QStringLiteral("Printer error")};
+}
+
+// A new file in the documents folder, never one that exists.
+QString newPdfPath(const QString &title)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    QDir().mkpath(folder);
+    const QString stem =
+        (title.isEmpty() ? QStringLiteral("Printout") : title) +
+        QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd hh.mm.ss"));
+    QString path = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(n));
+    return path;
+}
+
+void paintDocument(QPrinter &printer, const QString &text)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw printerError();
+    QTextDocument doc;
+    doc.documentLayout()->setPaintDevice(&printer);
+    doc.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    doc.setPlainText(text);
+    const QRect page = painter.viewport();
+    doc.setPageSize(page.size());
+    const int pages = doc.pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !printer.newPage())
+            throw printerError();
+        painter.save();
+        painter.translate(0, -i * page.height());
+        doc.drawContents(&painter, QRectF(0, i * page.height(), page.width(), page.height()));
+        painter.restore();
+    }
+    if (!painter.end())
+        throw printerError();
+}
+
+} // namespace
+
+QtServices::QtServices(QString applicationTitle) : m_applicationTitle(std::move(applicationTitle))
+{}
+
+QtServices::~QtServices() = default;
+
+QString QtServices::applicationTitle() const
+{
+    return m_applicationTitle.isEmpty() ? QGuiApplication::applicationDisplayName()
+                                        : m_applicationTitle;
+}
+
+int QtServices::MsgBox(const QString &prompt, int buttons, const QString &title,
+                       const QString &helpfile, int context)
+{
+    const MsgBoxStyle style = msgBoxStyle(buttons);
+    QMessageBox box(QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MsgBox"));
+    box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    box.setAccessibleName(box.windowTitle());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(withNewlines(prompt));
+    box.setIcon(messageIcon(style.icon));
+
+    // Action buttons keep the order they are added in on every platform layout; the default
+    // and Escape buttons are set explicitly rather than derived from roles.
+    QHash<QAbstractButton *, int> results;
+    for (int result : style.buttons) {
+        const QString text = msgBoxButtonText(result);
+        QPushButton *button = box.addButton(text, QMessageBox::ActionRole);
+        button->setObjectName(text);
+        button->setAccessibleName(text);
+        results.insert(button, result);
+        if (result == style.defaultButton)
+            box.setDefaultButton(button);
+        if (result == style.escapeButton)
+            box.setEscapeButton(button);
+    }
+    box.setWindowModality(Qt::ApplicationModal);
+    if (style.systemModal)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (!helpfile.isEmpty()) {
+        auto *f1 = new QShortcut(QKeySequence::HelpContents, &box);
+        QObject::connect(f1, &QShortcut::activated, &box, [this, helpfile, context] {
+            try {
+                WinHelp(helpfile, HelpCommand::Context, context);
+            } catch (const automation::Error &) {
+                // Help that cannot start leaves the question open.
+            }
+        });
+    }
+    box.exec();
+    return results.value(box.clickedButton(),
+                         style.escapeButton ? style.escapeButton : style.defaultButton);
+}
+
+QString QtServices::InputBox(const QString &prompt, const QString &title,
+                             const QString &defaultText, std::optional<double> x,
+                             std::optional<double> y, const QString &helpfile, int context)
+{
+    InputBoxDialog dialog(prompt, title.isEmpty() ? applicationTitle() : title, defaultText,
+                          !helpfile.isEmpty(), QApplication::activeWindow());
+    QObject::connect(&dialog, &InputBoxDialog::helpRequested, &dialog, [this, helpfile, context] {
+        try {
+            WinHelp(helpfile, HelpCommand::Context, context);
+        } catch (const automation::Error &) {
+        }
+    });
+    dialog.adjustSize();
+    QRect screen(0, 0, 1024, 768);
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        screen = s->geometry();
+    dialog.move(inputBoxTopLeft(dialog.size(), screen, x, y));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.text();
+}
+
+void QtServices::setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+QString QtServices::clipboardText()
+{
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}
+
+QString QtServices::ShowOpen(QWidget *parent, const OpenFileRequest &request)
+{
+    QFileDialog dialog(parent, request.title.isEmpty() ? QStringLiteral("Open") : request.title,
+                       request.initialDir);
+    dialog.setObjectName(QStringLiteral("ShowOpen"));
+    dialog.setAccessibleName(dialog.windowTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = nameFiltersFromCommonDialog(request.filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    if (request.cancelError)
+        throw automation::Error::cancelled();
+    return {};
+}
+
+QPrinter &QtServices::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool QtServices::ShowPrinter(QWidget *parent, bool cancelError)
+{
+    QPrintDialog dialog(&printer(), parent ? parent : QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("ShowPrinter"));
+    dialog.setAccessibleName(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted) {
+        if (cancelError)
+            throw automation::Error::cancelled();
+        return false;
+    }
+    // The caller prints each copy itself.
+    m_copies = qMax(1, printer().copyCount());
+    printer().setCopyCount(1);
+    return true;
+}
+
+int QtServices::printerCopies()
+{
+    return m_copies;
+}
+
+void QtServices::printerPrint(const QString &text)
+{
+    m_document += withNewlines(text) + u'\n';
+}
+
+QString QtServices::printerEndDoc()
+{
+    if (m_document.isEmpty())
+        return {};
+    const QString text = std::exchange(m_document, QString());
+    QPrinter &p = printer();
+    QString file;
+    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
+        file = p.outputFileName();
+    } else if (p.outputFormat() != QPrinter::NativeFormat || !p.isValid() ||
+               QPrinterInfo::availablePrinters().isEmpty()) {
+        file = newPdfPath(applicationTitle());
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(file);
+    }
+    paintDocument(p, text);
+    if (!file.isEmpty() && QFileInfo(file).size() == 0)
+        throw printerError();
+    return file;
+}
+
+QString QtServices::helpViewerPath()
+{
+    const QString forced = qEnvironmentVariable("TOLVAR_HELPVIEW");
+    if (!forced.isEmpty())
+        return QFileInfo(forced).isExecutable() ? forced : QString();
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString &candidate :
+         {QStringLiteral("helpview"), QStringLiteral("../../bin/helpview"),
+          QStringLiteral("../bin/helpview"), QStringLiteral("bin/helpview")}) {
+        const QFileInfo info(here.filePath(candidate));
+        if (info.isFile() && info.isExecutable())
+            return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return {};
+}
+
+void QtServices::WinHelp(const QString &helpfile, HelpCommand command, int context)
+{
+    const QString viewer = helpViewerPath();
+    if (viewer.isEmpty())
+        throw automation::Error(53, QStringLiteral("File not found: helpview"));
+    QStringList args{helpfile};
+    if (command == HelpCommand::Contents)
+        args << QStringLiteral("--contents");
+    else
+        args << QStringLiteral("--context") << QString::number(context);
+    if (!QProcess::startDetached(viewer, args))
+        throw automation::Error(53, QStringLiteral("File not found: ") + viewer);
+}
+
+int QtServices::screenWidthTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(pixelsToTwips(screen->geometry().width())) : 0;
+}
+
+int QtServices::screenHeightTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(pixelsToTwips(screen->geometry().height())) : 0;
+}
+
+void QtServices::DoEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtServices::EndProcess()
+{
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace ui

@@ -1,0 +1,38 @@
+#include "services.h"
+
+#include <QtGlobal>
+
+namespace ui {
+
+namespace {
+Services *g_services = nullptr;
+}
+
+Services &services()
+{
+    if (!g_services)
+        qFatal("ui::services() used before ui::setServices()");
+    return *g_services;
+}
+
+void setServices(Services *s)
+{
+    g_services = s;
+}
+
+bool hasServices()
+{
+    return g_services != nullptr;
+}
+
+ScopedServices::ScopedServices(Services *s) : m_previous(g_services)
+{
+    g_services = s;
+}
+
+ScopedServices::~ScopedServices()
+{
+    g_services = m_previous;
+}
+
+} // namespace ui
