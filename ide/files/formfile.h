@@ -80,6 +80,8 @@ public:
 private:
     FormFile();
     friend class FormParser;
+    // Gives the last line before the code a line end, so that lines can follow it.
+    void endLineBeforeCode();
 
     QString m_fileName;
     Kind m_kind = Kind::Module;
