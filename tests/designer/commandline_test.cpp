@@ -1,0 +1,42 @@
+#include "ide/designer/commandline.h"
+
+#include <gtest/gtest.h>
+
+using vbhost::parseCommandLine;
+
+TEST(CommandLineTest, ProjectAndAddInsInOrder)
+{
+    const auto c = parseCommandLine({"--addin", "B.connect", "Demo.vbp", "--addin=A.connect"});
+    EXPECT_TRUE(c.error.isEmpty()) << c.error.toStdString();
+    EXPECT_EQ(c.project, "Demo.vbp");
+    EXPECT_EQ(c.addins, QStringList({"B.connect", "A.connect"}));
+}
+
+TEST(CommandLineTest, NothingGivenStartsEmpty)
+{
+    const auto c = parseCommandLine({});
+    EXPECT_TRUE(c.error.isEmpty());
+    EXPECT_TRUE(c.project.isEmpty());
+    EXPECT_TRUE(c.addins.isEmpty());
+}
+
+TEST(CommandLineTest, SameAddInTwiceLoadsOnceWhateverTheCase)
+{
+    const auto c = parseCommandLine({"--addin", "X.connect", "--addin", "x.CONNECT"});
+    EXPECT_EQ(c.addins, QStringList({"X.connect"}));
+}
+
+class CommandLineErrorTest : public ::testing::TestWithParam<QStringList>
+{
+};
+
+TEST_P(CommandLineErrorTest, IsRefusedWithAMessage)
+{
+    EXPECT_FALSE(parseCommandLine(GetParam()).error.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Bad, CommandLineErrorTest,
+                         ::testing::Values(QStringList{"--addin"}, QStringList{"--addin="},
+                                           QStringList{"--addin", "--addin", "X"},
+                                           QStringList{"One.vbp", "Two.vbp"},
+                                           QStringList{"--frobnicate"}));

@@ -1,0 +1,78 @@
+#include "ide/designer/menushortcut.h"
+#include "ide/designer/propertytext.h"
+
+#include <gtest/gtest.h>
+
+using namespace vbhost;
+using automation::Value;
+
+struct ShortcutCase
+{
+    const char *code;
+    const char *text;
+};
+
+class ShortcutTextTest : public ::testing::TestWithParam<ShortcutCase>
+{
+};
+
+TEST_P(ShortcutTextTest, FileCodeBecomesKeySequenceText)
+{
+    EXPECT_EQ(shortcutText(QString::fromLatin1(GetParam().code)),
+              QString::fromLatin1(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ShortcutTextTest,
+    ::testing::Values(ShortcutCase{"^N", "Ctrl+N"}, ShortcutCase{"{F1}", "F1"},
+                      ShortcutCase{"^{F5}", "Ctrl+F5"}, ShortcutCase{"+^{F12}", "Ctrl+Shift+F12"},
+                      ShortcutCase{"{INSERT}", "Ins"}, ShortcutCase{"+{DEL}", "Shift+Del"},
+                      ShortcutCase{"%{BKSP}", "Alt+Backspace"}, ShortcutCase{"^z", "Ctrl+Z"},
+                      ShortcutCase{"  ^A  'comment", "Ctrl+A"}, ShortcutCase{"", ""},
+                      ShortcutCase{"{F99}", ""}, ShortcutCase{"^{NOPE}", ""},
+                      ShortcutCase{"^", ""}));
+
+TEST(AccessKeyTest, AmpersandsGoDoubledOnesStay)
+{
+    EXPECT_EQ(stripAccessKey("&File"), "File");
+    EXPECT_EQ(stripAccessKey("Save && E&xit"), "Save & Exit");
+    EXPECT_EQ(stripAccessKey("trailing&"), "trailing");
+}
+
+struct TypedCase
+{
+    Value current;
+    const char *typed;
+    Value expected;
+};
+
+class PropertyTextTest : public ::testing::TestWithParam<TypedCase>
+{
+};
+
+TEST_P(PropertyTextTest, TypedTextTakesThePropertysType)
+{
+    const TypedCase &c = GetParam();
+    EXPECT_EQ(propertyValueFromText(QString::fromUtf8(c.typed), c.current), c.expected)
+        << propertyValueFromText(QString::fromUtf8(c.typed), c.current).debugText().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, PropertyTextTest,
+    ::testing::Values(TypedCase{Value(true), "False", Value(false)},
+                      TypedCase{Value(false), "-1", Value(true)},
+                      TypedCase{Value(false), "true", Value(true)},
+                      TypedCase{Value(false), "maybe", Value("maybe")},
+                      TypedCase{Value(qint32(1)), " 1200 ", Value(qint32(1200))},
+                      TypedCase{Value(qint16(1)), "12.5", Value(12.5)},
+                      TypedCase{Value(qint32(1)), "wide", Value("wide")},
+                      TypedCase{Value(1.0), "8.25", Value(8.25)},
+                      TypedCase{Value("Form1"), " padded ", Value(" padded ")}));
+
+TEST(PropertyTextTest, DisplayShowsBooleansAsWords)
+{
+    EXPECT_EQ(propertyDisplayText(Value(true)), "True");
+    EXPECT_EQ(propertyDisplayText(Value(false)), "False");
+    EXPECT_EQ(propertyDisplayText(Value(8.25)), "8.25");
+    EXPECT_EQ(propertyDisplayText(Value(qint16(-1))), "-1");
+}
