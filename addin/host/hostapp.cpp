@@ -1,0 +1,7 @@
+#include "hostapp.h"
+
+namespace tolvar {
+
+automation::Value HostApp;
+
+} // namespace tolvar
