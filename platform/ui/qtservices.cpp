@@ -250,15 +250,20 @@ QString QtServices::printerEndDoc()
     const QString text = std::exchange(m_document, QString());
     QPrinter &p = printer();
     QString file;
+    bool ownFile = false;
     if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
         file = p.outputFileName();
     } else if (p.outputFormat() != QPrinter::NativeFormat || !p.isValid() ||
                QPrinterInfo::availablePrinters().isEmpty()) {
         file = newPdfPath(applicationTitle());
+        ownFile = true;
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(file);
     }
     paintDocument(p, text);
+    // A file of our choosing serves one document: the next gets a new one, never overwriting.
+    if (ownFile)
+        p.setOutputFileName(QString());
     if (!file.isEmpty() && QFileInfo(file).size() == 0)
         throw printerError();
     return file;
