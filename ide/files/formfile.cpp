@@ -156,7 +156,8 @@ private:
         const int n = int(m_lines.size());
         int pos = at + 1;
         for (;;) {
-            if (pos >= n)
+            // Attribute lines only ever follow the outermost block.
+            if (pos >= n || isAttributeLine(m_lines[pos].text))
                 fail(at, QStringLiteral("%1 has no matching End").arg(what));
             const QString t = text(pos).trimmed();
             if (isWord(t, QLatin1String("End"))) {
@@ -398,6 +399,23 @@ void FormFile::setCode(const QString &text)
     QList<TextLine> lines = textToLines(text, m_style->eol, false);
     if (!lines.isEmpty())
         endLineBeforeCode();
+    // Lines the new text leaves as they were keep their own line ends.
+    const auto same = [](const TextLine &a, const TextLine &b) {
+        return a.text == b.text && a.eol.isEmpty() == b.eol.isEmpty();
+    };
+    const qsizetype common = std::min(lines.size(), m_code.size());
+    qsizetype head = 0;
+    while (head < common && same(m_code[head], lines[head])) {
+        lines[head].eol = m_code[head].eol;
+        ++head;
+    }
+    for (qsizetype tail = 1; tail <= common - head; ++tail) {
+        const TextLine &was = m_code[m_code.size() - tail];
+        TextLine &now = lines[lines.size() - tail];
+        if (!same(was, now))
+            break;
+        now.eol = was.eol;
+    }
     m_code = std::move(lines);
 }
 
