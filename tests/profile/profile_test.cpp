@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -324,6 +325,27 @@ TEST(ProfileFailureTest, ReadOnlyFolderLeavesFileWhole)
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readBytes(path), "[S]\nk=1\n");
+}
+
+TEST(ProfileLockTest, ConcurrentWritersLoseNoEntry)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VB.INI");
+    auto writer = [&](const char *prefix) {
+        return QThread::create([=] {
+            for (int i = 0; i < 25; ++i)
+                WritePrivateProfileString("Add-Ins32", prefix + QString::number(i), "0", path);
+        });
+    };
+    QThread *a = writer("A.connect"), *b = writer("B.connect");
+    a->start();
+    b->start();
+    a->wait();
+    b->wait();
+    delete a;
+    delete b;
+    EXPECT_EQ(GetProfileKeys("Add-Ins32", path).size(), 50);
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 
 TEST(ProfileLargeFileTest, FiftyMegabytesAreReadAndWrittenCorrectly)
