@@ -1,0 +1,541 @@
+#include "ide/model/propertytable.h"
+
+#include "ide/files/codepage1252.h"
+#include "ide/files/propertyvalue.h"
+#include "platform/automation/error.h"
+#include "platform/basic/basic.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+
+namespace vbhost {
+
+using automation::Error;
+using automation::Value;
+
+namespace {
+
+constexpr qint32 sysColour(quint32 c)
+{
+    return static_cast<qint32>(c);
+}
+
+const qint32 ButtonFace = sysColour(0x8000000F);
+const qint32 ButtonText = sysColour(0x80000012);
+const qint32 WindowBack = sysColour(0x80000005);
+const qint32 WindowText = sysColour(0x80000008);
+
+// Builders for the rows of the table.
+PropertySpec B(const char *name, bool def)
+{
+    return {QString::fromLatin1(name), PropertyType::Boolean, 0, 0, Value(def)};
+}
+PropertySpec I(const char *name, int min, int max, int def)
+{
+    return {QString::fromLatin1(name), PropertyType::Integer, double(min), double(max),
+            Value(qint32(def))};
+}
+PropertySpec L(const char *name, double min, double max, qint32 def)
+{
+    return {QString::fromLatin1(name), PropertyType::Long, min, max, Value(def)};
+}
+PropertySpec T(const char *name, bool positive = false, qint32 def = 0)
+{
+    return {QString::fromLatin1(name), PropertyType::Twips, 0, 0, Value(def), positive};
+}
+PropertySpec S(const char *name, const char *def = "", int maxLength = 0)
+{
+    return {QString::fromLatin1(name), PropertyType::String, 0, double(maxLength),
+            Value(QString::fromLatin1(def))};
+}
+PropertySpec C(const char *name, qint32 def)
+{
+    return {QString::fromLatin1(name), PropertyType::Colour, 0, 0, Value(def)};
+}
+PropertySpec R(const char *name)
+{
+    return {QString::fromLatin1(name), PropertyType::Raw, 0, 0, Value(QString())};
+}
+PropertySpec N()
+{
+    return {QStringLiteral("Name"), PropertyType::Name, 0, 0, Value(QString())};
+}
+PropertySpec X()
+{
+    return {QStringLiteral("Index"), PropertyType::Index, 0, 32767, Value()};
+}
+PropertySpec K()
+{
+    return {QStringLiteral("Shortcut"), PropertyType::Shortcut, 0, 79, Value(qint32(0))};
+}
+
+using Specs = QList<PropertySpec>;
+
+// Name, Index, position and the members every visible control has.
+Specs control(bool tabStop)
+{
+    Specs s{N(),
+            X(),
+            T("Left"),
+            T("Top"),
+            T("Width", true),
+            T("Height", true),
+            B("Visible", true),
+            B("Enabled", true),
+            S("Tag"),
+            L("HelpContextID", -2147483648.0, 2147483647.0, 0),
+            I("DragMode", 0, 1, 0),
+            R("DragIcon"),
+            I("MousePointer", 0, 99, 0),
+            R("MouseIcon"),
+            S("ToolTipText"),
+            I("Appearance", 0, 1, 1)};
+    if (tabStop)
+        s << I("TabIndex", 0, 32767, 0) << B("TabStop", true);
+    return s;
+}
+
+Specs withFont(Specs s, qint32 back, qint32 fore)
+{
+    s << R("Font") << C("BackColor", back) << C("ForeColor", fore);
+    return s;
+}
+
+Specs dataBound(Specs s)
+{
+    s << S("DataField") << S("DataSource");
+    return s;
+}
+
+Specs linked(Specs s)
+{
+    s << S("LinkItem") << I("LinkMode", 0, 3, 0) << I("LinkTimeout", -32768, 32767, 50)
+      << S("LinkTopic");
+    return s;
+}
+
+Specs graphics(Specs s)
+{
+    s << B("AutoRedraw", false) << B("ClipControls", true) << I("DrawMode", 1, 16, 13)
+      << I("DrawStyle", 0, 6, 0) << I("DrawWidth", 1, 32767, 1) << C("FillColor", 0)
+      << I("FillStyle", 0, 7, 1) << B("FontTransparent", true) << R("Picture") << T("ScaleHeight")
+      << T("ScaleLeft") << I("ScaleMode", 0, 7, 1) << T("ScaleTop") << T("ScaleWidth");
+    return s;
+}
+
+} // namespace
+
+struct PropertyTable::Data
+{
+    struct Class
+    {
+        QString name;
+        Specs specs;
+        QHash<QString, int> byName; // lower-case name -> row
+        bool addable = true;
+    };
+    QHash<QString, Class> classes; // lower-case class name without library prefix
+    Class common;
+
+    void add(const char *name, Specs specs, bool addable = true)
+    {
+        Class c;
+        c.name = QString::fromLatin1(name);
+        c.addable = addable;
+        // Name first, the rest in alphabetical order, as a property list shows them.
+        std::stable_sort(specs.begin(), specs.end(), [](const auto &a, const auto &b) {
+            if ((a.name == u"Name") != (b.name == u"Name"))
+                return a.name == u"Name";
+            return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+        });
+        c.specs = std::move(specs);
+        for (int i = 0; i < c.specs.size(); ++i)
+            c.byName.insert(c.specs[i].name.toLower(), i);
+        classes.insert(c.name.toLower(), std::move(c));
+    }
+};
+
+PropertyTable::PropertyTable() : d(new Data)
+{
+    Specs form{N(),
+               T("Left"),
+               T("Top"),
+               T("Width", true),
+               T("Height", true),
+               T("ClientLeft"),
+               T("ClientTop"),
+               T("ClientWidth", true),
+               T("ClientHeight", true),
+               I("Appearance", 0, 1, 1),
+               I("BorderStyle", 0, 5, 2),
+               S("Caption"),
+               B("ControlBox", true),
+               B("Enabled", true),
+               L("HelpContextID", -2147483648.0, 2147483647.0, 0),
+               R("Icon"),
+               B("KeyPreview", false),
+               I("LinkMode", 0, 1, 0),
+               S("LinkTopic"),
+               B("MaxButton", true),
+               B("MDIChild", false),
+               B("MinButton", true),
+               R("MouseIcon"),
+               I("MousePointer", 0, 99, 0),
+               B("NegotiateMenus", true),
+               B("ShowInTaskbar", true),
+               I("StartUpPosition", 0, 3, 0),
+               S("Tag"),
+               B("Visible", true),
+               B("WhatsThisButton", false),
+               B("WhatsThisHelp", false),
+               I("WindowState", 0, 2, 0)};
+    d->add("Form", graphics(withFont(form, ButtonFace, ButtonText)), false);
+
+    Specs mdi{N(),
+              T("Left"),
+              T("Top"),
+              T("Width", true),
+              T("Height", true),
+              T("ClientLeft"),
+              T("ClientTop"),
+              T("ClientWidth", true),
+              T("ClientHeight", true),
+              I("Appearance", 0, 1, 1),
+              B("AutoShowChildren", true),
+              C("BackColor", sysColour(0x8000000C)),
+              S("Caption"),
+              B("Enabled", true),
+              L("HelpContextID", -2147483648.0, 2147483647.0, 0),
+              R("Icon"),
+              I("LinkMode", 0, 1, 0),
+              S("LinkTopic"),
+              R("MouseIcon"),
+              I("MousePointer", 0, 99, 0),
+              B("NegotiateToolbars", true),
+              R("Picture"),
+              B("ScrollBars", true),
+              S("Tag"),
+              B("Visible", true),
+              I("WindowState", 0, 2, 0)};
+    d->add("MDIForm", mdi, false);
+
+    d->add("CommandButton", withFont(control(true), ButtonFace, ButtonText)
+                                << B("Cancel", false) << S("Caption") << B("Default", false)
+                                << I("Style", 0, 1, 0) << R("Picture") << R("DownPicture")
+                                << R("DisabledPicture"));
+    d->add("Label", linked(dataBound(withFont(control(false), ButtonFace, ButtonText)))
+                        << I("Alignment", 0, 2, 0) << B("AutoSize", false)
+                        << I("BackStyle", 0, 1, 1) << I("BorderStyle", 0, 1, 0) << S("Caption")
+                        << B("UseMnemonic", true) << B("WordWrap", false)
+                        << I("TabIndex", 0, 32767, 0));
+    d->add("TextBox", linked(dataBound(withFont(control(true), WindowBack, WindowText)))
+                          << I("Alignment", 0, 2, 0) << I("BorderStyle", 0, 1, 1)
+                          << B("HideSelection", true) << B("Locked", false)
+                          << L("MaxLength", 0, 2147483647.0, 0) << B("MultiLine", false)
+                          << S("PasswordChar", "", 1) << I("ScrollBars", 0, 3, 0) << S("Text"));
+    d->add("Frame", withFont(control(false), ButtonFace, ButtonText)
+                        << S("Caption") << B("ClipControls", true) << I("TabIndex", 0, 32767, 0)
+                        << I("BorderStyle", 0, 1, 1));
+    d->add("OptionButton", withFont(control(true), ButtonFace, ButtonText)
+                               << I("Alignment", 0, 1, 0) << S("Caption") << I("Style", 0, 1, 0)
+                               << B("Value", false) << R("Picture"));
+    d->add("CheckBox", dataBound(withFont(control(true), ButtonFace, ButtonText))
+                           << I("Alignment", 0, 1, 0) << S("Caption") << I("Style", 0, 1, 0)
+                           << I("Value", 0, 2, 0) << R("Picture"));
+    d->add("ListBox", dataBound(withFont(control(true), WindowBack, WindowText))
+                          << I("Columns", 0, 32767, 0) << B("IntegralHeight", true) << R("ItemData")
+                          << R("List") << I("MultiSelect", 0, 2, 0) << B("Sorted", false)
+                          << I("Style", 0, 1, 0));
+    d->add("ComboBox", dataBound(withFont(control(true), WindowBack, WindowText))
+                           << B("IntegralHeight", true) << R("ItemData") << R("List")
+                           << B("Locked", false) << B("Sorted", false) << I("Style", 0, 2, 0)
+                           << S("Text"));
+    d->add("Timer", Specs{N(), X(), T("Left"), T("Top"), B("Enabled", true),
+                          L("Interval", 0, 65535, 0), S("Tag")});
+    d->add("PictureBox",
+           linked(dataBound(graphics(withFont(control(true), ButtonFace, ButtonText))))
+               << I("Align", 0, 4, 0) << B("AutoSize", false) << I("BorderStyle", 0, 1, 1)
+               << B("Negotiate", false));
+    d->add("Image", dataBound(control(false))
+                        << I("BorderStyle", 0, 1, 0) << R("Picture") << B("Stretch", false));
+    d->add("Menu",
+           Specs{N(), X(), S("Caption"), B("Checked", false), B("Enabled", true),
+                 L("HelpContextID", -2147483648.0, 2147483647.0, 0),
+                 I("NegotiatePosition", 0, 3, 0), K(), S("Tag"), B("Visible", true),
+                 B("WindowList", false)},
+           false);
+    d->add("Shape",
+           Specs{N(), X(), T("Left"), T("Top"), T("Width", true), T("Height", true),
+                 B("Visible", true), S("Tag"), C("BackColor", WindowBack), I("BackStyle", 0, 1, 0),
+                 C("BorderColor", WindowText), I("BorderStyle", 0, 6, 1),
+                 I("BorderWidth", 1, 8192, 1), I("DrawMode", 1, 16, 13), C("FillColor", 0),
+                 I("FillStyle", 0, 7, 1), I("Shape", 0, 5, 0)});
+    d->add("Line", Specs{N(), X(), B("Visible", true), S("Tag"), C("BorderColor", WindowText),
+                         I("BorderStyle", 0, 6, 1), I("BorderWidth", 1, 8192, 1),
+                         I("DrawMode", 1, 16, 13), T("X1"), T("X2"), T("Y1"), T("Y2")});
+    const Specs scroll = control(true)
+                         << I("LargeChange", 1, 32767, 1) << I("Max", -32768, 32767, 32767)
+                         << I("Min", -32768, 32767, 0) << I("SmallChange", 1, 32767, 1)
+                         << I("Value", -32768, 32767, 0);
+    d->add("HScrollBar", scroll);
+    d->add("VScrollBar", scroll);
+    d->add("FileListBox", withFont(control(true), WindowBack, WindowText)
+                              << B("Archive", true) << B("Hidden", false)
+                              << I("MultiSelect", 0, 2, 0) << B("Normal", true)
+                              << S("Pattern", "*.*") << B("ReadOnly", true) << B("System", false));
+    d->add("DirListBox", withFont(control(true), WindowBack, WindowText));
+    d->add("DriveListBox", withFont(control(true), WindowBack, WindowText));
+    d->add("Data", withFont(control(false), ButtonFace, ButtonText)
+                       << I("Align", 0, 4, 0) << S("Caption") << S("Connect", "Access")
+                       << S("DatabaseName") << I("DefaultCursorType", 0, 2, 0)
+                       << I("DefaultType", 1, 2, 2) << B("Exclusive", false)
+                       << L("Options", -2147483648.0, 2147483647.0, 0) << B("ReadOnly", false)
+                       << I("RecordsetType", 0, 2, 1) << S("RecordSource"));
+
+    d->common.name = QString();
+    d->common.specs = control(true);
+    for (int i = 0; i < d->common.specs.size(); ++i)
+        d->common.byName.insert(d->common.specs[i].name.toLower(), i);
+}
+
+const PropertyTable &PropertyTable::instance()
+{
+    static const PropertyTable table;
+    return table;
+}
+
+namespace {
+
+QString classKey(const QString &className)
+{
+    QString c = className.trimmed();
+    if (c.startsWith(u"VB.", Qt::CaseInsensitive))
+        c = c.mid(3);
+    return c.toLower();
+}
+
+} // namespace
+
+const QList<PropertySpec> *PropertyTable::classProperties(const QString &className) const
+{
+    auto it = d->classes.constFind(classKey(className));
+    return it == d->classes.cend() ? nullptr : &it->specs;
+}
+
+bool PropertyTable::isKnownClass(const QString &className) const
+{
+    return d->classes.contains(classKey(className));
+}
+
+const QList<PropertySpec> &PropertyTable::properties(const QString &className) const
+{
+    auto it = d->classes.constFind(classKey(className));
+    return it == d->classes.cend() ? d->common.specs : it->specs;
+}
+
+const PropertySpec *PropertyTable::find(const QString &className, const QString &name) const
+{
+    auto it = d->classes.constFind(classKey(className));
+    const Data::Class &c = it == d->classes.cend() ? d->common : *it;
+    auto row = c.byName.constFind(name.trimmed().toLower());
+    return row == c.byName.cend() ? nullptr : &c.specs[*row];
+}
+
+QString PropertyTable::canonicalClassName(const QString &className) const
+{
+    auto it = d->classes.constFind(classKey(className));
+    return it == d->classes.cend() ? className : it->name;
+}
+
+QStringList PropertyTable::addableClasses() const
+{
+    QStringList out;
+    for (const auto &c : std::as_const(d->classes)) {
+        if (c.addable)
+            out << c.name;
+    }
+    out.sort();
+    return out;
+}
+
+bool isValidIdentifier(const QString &name)
+{
+    if (name.isEmpty() || name.size() > 40)
+        return false;
+    if (!(name[0].isLetter() && name[0].unicode() < 128))
+        return false;
+    for (QChar c : name) {
+        if (c.unicode() >= 128 || !(c.isLetterOrNumber() || c == u'_'))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+Error refused()
+{
+    return Error::invalidPropertyValue();
+}
+
+double numberOf(const Value &v)
+{
+    switch (v.type()) {
+    case Value::Type::Object:
+    case Value::Type::Null:
+        throw refused();
+    default:
+        break;
+    }
+    try {
+        const double d = v.toDouble();
+        if (!std::isfinite(d))
+            throw refused();
+        return d;
+    } catch (const Error &) {
+        throw refused();
+    }
+}
+
+Value typedNumber(double d)
+{
+    if (d == std::floor(d) && d >= -2147483648.0 && d <= 2147483647.0)
+        return Value(static_cast<qint32>(d));
+    return Value(d);
+}
+
+} // namespace
+
+Value PropertyTable::validate(const PropertySpec &spec, const Value &value)
+{
+    switch (spec.type) {
+    case PropertyType::Boolean:
+        if (value.type() == Value::Type::Object || value.isNull())
+            throw refused();
+        try {
+            return Value(value.toBool());
+        } catch (const Error &) {
+            throw refused();
+        }
+    case PropertyType::Integer:
+    case PropertyType::Long:
+    case PropertyType::Index: {
+        const double r = basic::roundHalfEven(numberOf(value));
+        if (r < spec.min || r > spec.max)
+            throw refused();
+        return Value(static_cast<qint32>(r));
+    }
+    case PropertyType::Twips: {
+        const double d = numberOf(value);
+        if (d < -2147483648.0 || d > 2147483647.0 || (spec.positive && d < 0))
+            throw refused();
+        return typedNumber(d);
+    }
+    case PropertyType::String:
+    case PropertyType::Name: {
+        if (value.type() == Value::Type::Object || value.isNull())
+            throw refused();
+        const QString s = value.toString();
+        // A line break would split the property line; characters without a byte in the
+        // file's code page would be lost.
+        if (s.contains(u'\r') || s.contains(u'\n') || s.contains(QChar(0)) || !isEncodable1252(s))
+            throw refused();
+        if (spec.max > 0 && s.size() > spec.max)
+            throw refused();
+        if (spec.type == PropertyType::Name && !isValidIdentifier(s))
+            throw refused();
+        return Value(s);
+    }
+    case PropertyType::Colour: {
+        double d = basic::roundHalfEven(numberOf(value));
+        if (d >= 2147483648.0 && d <= 4294967295.0)
+            d -= 4294967296.0;
+        const bool rgb = d >= 0 && d <= 0xFFFFFF;
+        const bool system = d >= -2147483648.0 && d <= -2147483648.0 + 0x18;
+        if (!rgb && !system)
+            throw refused();
+        return Value(static_cast<qint32>(d));
+    }
+    case PropertyType::Shortcut: {
+        if (value.type() == Value::Type::String) {
+            if (auto code = shortcutFromText(value.toString().trimmed()))
+                return Value(static_cast<qint32>(*code));
+        }
+        const double r = basic::roundHalfEven(numberOf(value));
+        if (r < 0 || r > 79)
+            throw refused();
+        return Value(static_cast<qint32>(r));
+    }
+    case PropertyType::Raw:
+        throw Error(383, QStringLiteral("Property is read-only"));
+    }
+    throw refused();
+}
+
+QString PropertyTable::toFileText(const PropertySpec &spec, const Value &value)
+{
+    switch (spec.type) {
+    case PropertyType::Boolean:
+        return value.toBool() ? QStringLiteral("-1  'True") : QStringLiteral("0   'False");
+    case PropertyType::Integer:
+    case PropertyType::Long:
+    case PropertyType::Index:
+    case PropertyType::Twips:
+        return formatNumber(value.toDouble());
+    case PropertyType::String:
+    case PropertyType::Name:
+        return quoteString(value.toString());
+    case PropertyType::Colour:
+        return formatColour(static_cast<quint32>(value.toLong()));
+    case PropertyType::Shortcut:
+        return shortcutToText(value.toLong()).value_or(QString());
+    case PropertyType::Raw:
+        return value.toString();
+    }
+    return value.toString();
+}
+
+Value PropertyTable::fromFileText(const PropertySpec *spec, const QString &valueText,
+                                  const QString &comment)
+{
+    const PropertyValue pv = parsePropertyValue(valueText);
+    if (spec) {
+        switch (spec->type) {
+        case PropertyType::Boolean:
+            if (auto b = parseBoolean(valueText))
+                return Value(*b);
+            break;
+        case PropertyType::Shortcut:
+            if (auto code = shortcutFromText(valueText.trimmed()))
+                return Value(static_cast<qint32>(*code));
+            break;
+        case PropertyType::String:
+        case PropertyType::Name:
+            if (pv.kind == PropertyValue::Kind::String)
+                return Value(pv.text);
+            return Value(valueText.trimmed());
+        case PropertyType::Raw:
+            return Value(valueText.trimmed());
+        default:
+            break;
+        }
+    }
+    switch (pv.kind) {
+    case PropertyValue::Kind::Number: {
+        const QString c = comment.trimmed();
+        if ((pv.number == -1 || pv.number == 0) && (c.compare(u"True", Qt::CaseInsensitive) == 0 ||
+                                                    c.compare(u"False", Qt::CaseInsensitive) == 0))
+            return Value(pv.number != 0);
+        return typedNumber(pv.number);
+    }
+    case PropertyValue::Kind::Colour:
+        return Value(static_cast<qint32>(pv.colour));
+    case PropertyValue::Kind::String:
+        return Value(pv.text);
+    default:
+        return Value(valueText.trimmed());
+    }
+}
+
+} // namespace vbhost

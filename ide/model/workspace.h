@@ -1,0 +1,175 @@
+#pragma once
+
+#include "ide/model/addinmenu.h"
+#include "platform/automation/object.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <stdexcept>
+
+namespace vbhost {
+
+enum class DocumentKind { Form, Module, Class };
+
+// One file of the open project, as the project explorer lists it.
+struct DocumentInfo
+{
+    int id = -1; // stable for the life of the workspace, never reused
+    DocumentKind kind = DocumentKind::Form;
+    QString name;       // the form's Name, or the module's or class's VB_Name
+    QString path;       // absolute; for a form added since the last save, where save will write it
+    bool isNew = false; // not on disk yet
+};
+
+// One control or menu of a form, in file order: a container comes before what it holds.
+struct ControlInfo
+{
+    QString key;    // "Command1", or "Option1(0)" for an element of a control array
+    QString name;   // "Option1"
+    int index = -1; // control array index; -1 outside an array
+    QString
+        className; // "CommandButton", "Menu", "Timer"; a custom control as "ComDlg.CommonDialog"
+    QString parentKey; // the container or the parent menu; empty for the form itself
+    int depth = 0;     // 0 directly on the form, 1 inside a frame or a top-level menu, ...
+    bool isMenu = false;
+    // Twips, relative to the container. A menu has none; a control without them reads 0.
+    double left = 0, top = 0, width = 0, height = 0;
+    QString caption; // Caption, or Text where the class has no caption; empty when neither
+};
+
+// One row of the property list.
+struct PropertyInfo
+{
+    QString name;            // as the class spells it ("BorderStyle")
+    automation::Value value; // typed: Boolean, Integer, Long, Double or String
+    bool stored = false;     // written in the file (false: the class default)
+};
+
+// Why something failed on open or save: the file and, where known, the 1-based line (else 0).
+class WorkspaceError : public std::runtime_error
+{
+public:
+    WorkspaceError(const QString &fileName, int line, const QString &message);
+    QString fileName() const { return m_fileName; }
+    int line() const { return m_line; }
+    QString message() const { return m_message; }
+    QString text() const; // "FILE(LINE): MESSAGE" or "FILE: MESSAGE"
+
+private:
+    QString m_fileName;
+    int m_line;
+    QString m_message;
+};
+
+class WorkspaceData;
+
+// The project open in vbhost. The designer reads and edits it here; add-ins reach the same
+// state through application(). Every change, whoever makes it, goes through the same
+// validation (property names without regard to case, 380 for a refused value, 422 for an
+// unknown property) and is announced through changed(), so views redraw at once.
+//
+// Undo: the first change after the event loop was last idle opens a step that records the state
+// of everything the step touches; the step closes when the loop next goes idle. So one add-in
+// action (however many automation calls it makes while the loop does not go idle) and one
+// designer gesture are each one step. undo() restores the state before the last step whole.
+//
+// Controls are addressed by form id and control key (ControlInfo::key); the form itself by an
+// empty key. Document ids stay valid until the document leaves the project.
+class Workspace : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Change {
+        Documents,  // the list of forms, modules and classes, or a name of one
+        Controls,   // controls or menus added, removed, renamed, moved or resized
+        Properties, // any other property of a form or control
+        Code,       // the code section of a document
+        Project     // opened, closed or saved
+    };
+    Q_ENUM(Change)
+
+    explicit Workspace(QObject *parent = nullptr);
+    ~Workspace() override;
+
+    // --- Project -------------------------------------------------------------------------
+    // Opens a .vbp and every file it lists; the old project is closed first only on success.
+    // Throws WorkspaceError (file and line) for a missing or malformed file.
+    void open(const QString &vbpPath);
+    void close();
+    bool hasProject() const;
+    QString projectPath() const;
+    QString projectName() const;
+    // Writes every changed file (new forms beside the project, as NAME.frm) and the .vbp.
+    // Throws WorkspaceError; files not yet written keep their unsaved state.
+    void save();
+    bool isModified() const;
+
+    // --- Explorer ------------------------------------------------------------------------
+    QList<DocumentInfo> documents() const; // project order
+    DocumentInfo document(int id) const;   // id -1 when there is none
+
+    // --- Active form and selection -------------------------------------------------------
+    int activeForm() const; // -1: no form designer is active
+    void setActiveForm(int formId);
+    // Keys of the active form's selected controls, in the order they were selected.
+    QStringList selection() const;
+    void setSelection(const QStringList &keys); // unknown keys are dropped
+
+    // --- Form contents -------------------------------------------------------------------
+    QList<ControlInfo> controls(int formId) const;
+    QList<PropertyInfo> properties(int formId, const QString &key) const; // the class's order
+    // Throws automation::Error 422 for an unknown property.
+    automation::Value property(int formId, const QString &key, const QString &name) const;
+    // Throws automation::Error (380, 422, a name already in use).
+    void setProperty(int formId, const QString &key, const QString &name,
+                     const automation::Value &value);
+    // Moves and resizes in one change (twips, relative to the container).
+    void setGeometry(int formId, const QString &key, double left, double top, double width,
+                     double height);
+    // Adds a control of the class with the next free name (Command1, Command2, ...) inside the
+    // container (empty: the form); returns its key.
+    QString addControl(int formId, const QString &className, const QString &containerKey,
+                       double left, double top, double width, double height);
+    void removeControls(int formId, const QStringList &keys); // with what they contain
+
+    // The code section (after the attribute lines), lines separated by "\n".
+    QString code(int documentId) const;
+    void setCode(int documentId, const QString &text);
+
+    // --- Add-ins -------------------------------------------------------------------------
+    // The application object handed to an add-in's ConnectAddIn. Items it adds to the Add-Ins
+    // menu carry owner.
+    automation::ObjectPtr application(const QString &owner = QString());
+    QList<AddInMenuItemInfo> addInMenuItems() const;
+    // Calls AfterClick on every handler connected to the item, without waiting for any.
+    void chooseMenuItem(int itemId);
+    // Takes an add-in's items off the menu (it went away without removing them).
+    void removeMenuItemsOf(const QString &owner);
+
+    // --- Undo ----------------------------------------------------------------------------
+    bool canUndo() const;
+    void undo(); // closes an open step first
+    // Ends the open step now, so that the next change starts a new one.
+    void closeUndoStep();
+
+    WorkspaceData &data(); // for the automation objects of this library
+
+signals:
+    void changed(vbhost::Workspace::Change what, int documentId); // documentId -1: several
+    void modifiedChanged(bool modified);
+    void activeFormChanged(int formId);
+    void selectionChanged();
+    void addInMenuChanged();
+    // An AfterClick handler failed (or its add-in went away); never thrown into the caller.
+    void handlerError(const QString &owner, int number, const QString &description);
+    void undoChanged(bool canUndo);
+
+private:
+    std::unique_ptr<WorkspaceData> d;
+};
+
+} // namespace vbhost

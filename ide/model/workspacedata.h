@@ -1,0 +1,149 @@
+#pragma once
+
+#include "ide/files/formfile.h"
+#include "ide/files/projectfile.h"
+#include "ide/model/addinmenu.h"
+#include "ide/model/workspace.h"
+
+#include <QHash>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vbhost {
+
+struct PropertySpec;
+
+// One form, module or class of the open project. Controls carry ids of their own so that
+// automation objects keep addressing the same control through renames and undo.
+struct Document
+{
+    int id = -1;
+    DocumentKind kind = DocumentKind::Form;
+    std::unique_ptr<FormFile> file;
+    QString path;       // absolute
+    bool isNew = false; // never written
+    bool dirty = false;
+    QHash<quint64, ControlNode *> nodes;
+    QHash<const ControlNode *, quint64> uids;
+    QList<quint64> selection; // in the order the controls were selected
+
+    QString name() const { return file->moduleName(); }
+};
+
+// Everything one undo step may change, as it was before the step.
+struct UndoStep
+{
+    enum class Origin { Designer, Automation };
+    Origin origin = Origin::Designer;
+    QByteArray projectBytes;
+    bool projectDirty = false;
+    QList<int> documentOrder;
+    int activeForm = -1;
+    int saveCount = 0;
+    struct DocumentState
+    {
+        DocumentKind kind;
+        QByteArray bytes;
+        QString fileName;
+        QString path;
+        bool isNew;
+        bool dirty;
+        QList<quint64> uidOrder; // root first, then FormFile::controls()
+        QList<quint64> selection;
+    };
+    QHash<int, DocumentState> documents;
+};
+
+// The state behind Workspace and behind every automation object it hands out. Operations throw
+// automation::Error; each mutating one records undo state first and announces itself after.
+class WorkspaceData
+{
+public:
+    using Origin = UndoStep::Origin;
+
+    explicit WorkspaceData(Workspace *q);
+    ~WorkspaceData();
+
+    Workspace *q;
+    AddInMenu menu;
+
+    std::unique_ptr<ProjectFile> project;
+    bool projectDirty = false;
+    int generation = 0; // bumped on open and close: older automation objects go stale
+    std::vector<std::unique_ptr<Document>> documents;
+    int nextDocumentId = 1;
+    quint64 nextUid = 1;
+    int activeForm = -1;
+    int saveCount = 0;
+    bool lastModified = false;
+
+    std::optional<UndoStep> openStep;
+    QList<UndoStep> undoStack;
+    QTimer stepTimer;
+
+    // --- lookup (throw 91 for what no longer exists) ---
+    Document *document(int id) const;
+    Document &liveDocument(int generation, int id) const;
+    ControlNode *node(const Document &doc, quint64 uid) const;
+    ControlNode &liveNode(const Document &doc, quint64 uid) const;
+    quint64 uidOf(Document &doc, const ControlNode *node);
+    ControlNode *nodeForKey(const Document &doc, const QString &key) const; // "" the form
+    QString keyOf(const ControlNode &node) const;
+    void indexDocument(Document &doc, const QList<quint64> &uidOrder = {});
+    Document &formForDesigner(int formId) const; // throws 5 for anything but a form
+
+    // --- changes ---
+    void beginChange(Origin origin, Document *doc);
+    void touchAutomation(); // an automation call: keeps an open add-in step open
+    void announce(Workspace::Change what, int documentId);
+    void markDirty(Document &doc, Workspace::Change what);
+    void updateModified();
+    bool isModified() const;
+    void closeStep();
+    void undo();
+
+    // --- properties ---
+    QList<PropertySpec> propertySpecs(const ControlNode &node) const;
+    const PropertySpec *findSpec(const ControlNode &node, const QString &name,
+                                 PropertySpec *scratch) const;
+    automation::Value readProperty(const Document &doc, const ControlNode &node,
+                                   const QString &name) const;
+    void writeProperty(Document &doc, ControlNode &node, const QString &name,
+                       const automation::Value &value, Origin origin);
+
+    // --- operations ---
+    void open(const QString &vbpPath);
+    void close();
+    void save();
+    Document &addFormTemplate(Origin origin);
+    QString addFile(const QString &path, Origin origin);
+    ControlNode &addControl(Document &doc, ControlNode &container, const QString &className,
+                            Origin origin);
+    ControlNode &addMenu(Document &doc, const QString &name, ControlNode *parentMenu,
+                         Origin origin);
+    void insertFile(Document &doc, const QString &path, Origin origin);
+    void removeControls(Document &doc, const QList<ControlNode *> &nodes, Origin origin);
+    void setActiveForm(int formId);
+    void setSelection(Document &doc, const QList<quint64> &uids);
+
+    QString projectFolder() const;
+    QString uniqueDocumentName(const QString &base) const;
+    QString uniqueControlName(const Document &doc, const QString &base) const;
+    bool documentNameInUse(const QString &name, const Document *except) const;
+
+private:
+    void rename(Document &doc, ControlNode &node, const QString &name);
+    void setIndex(Document &doc, ControlNode &node, int index);
+    void writeFormGeometry(ControlNode &node, const PropertySpec &spec, double value);
+    automation::Value readFormGeometry(const ControlNode &node, const QString &name) const;
+    std::unique_ptr<Document> restoreDocument(int id, const UndoStep::DocumentState &s);
+    UndoStep::DocumentState snapshot(const Document &doc) const;
+};
+
+// The errors the model raises besides the fixed ones.
+automation::Error nameInUseError(const QString &name);
+automation::Error fileNotFoundError();
+
+} // namespace vbhost
