@@ -3,6 +3,7 @@
 #include "ide/files/codepage1252.h"
 #include "ide/files/controlnode_p.h"
 #include "ide/files/formfile.h"
+#include "ide/files/validate_p.h"
 
 #include <QRegularExpression>
 
@@ -51,6 +52,7 @@ QString ControlNode::shortClassName() const
 
 void ControlNode::setName(const QString &name)
 {
+    requireWord(name, "a control name");
     static const QRegularExpression re(QStringLiteral("^(\\s*\\S+\\s+\\S+\\s+)(\\S+)(.*)$"));
     const QString text = decode1252(m_begin.text);
     const auto m = re.match(text);
@@ -160,6 +162,8 @@ QByteArray ControlNode::indentOfChildren() const
 
 void ControlNode::setProperty(const QString &name, const QString &valueText)
 {
+    requireWord(name, "a property name");
+    requireOneLine(valueText, "a property value");
     const int i = propertyItem(name);
     if (i >= 0) {
         Item &item = *m_items[size_t(i)];
@@ -246,6 +250,8 @@ QStringList ControlNode::propertyBlockNames() const
 
 ControlNode *ControlNode::addChild(const QString &className, const QString &name)
 {
+    requireWord(className, "a control class");
+    requireWord(name, "a control name");
     QString cls = className;
     if (!cls.contains(QLatin1Char('.')))
         cls = m_style->classPrefix + cls;

@@ -23,6 +23,9 @@ struct FormProperty
     PropertyValue value() const { return parsePropertyValue(valueText); }
 };
 
+// Edits that would corrupt the file (a line break in a value, a blank in a name) throw
+// std::invalid_argument and change nothing.
+//
 // A Begin <Class> <Name> ... End block of a form file (the form, a control or a menu), or the
 // BEGIN ... END block of a class module. Lines of the block are kept as read; edits replace,
 // insert or remove single lines, so untouched lines are written back unchanged.

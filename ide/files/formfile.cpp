@@ -3,6 +3,7 @@
 #include "ide/files/codepage1252.h"
 #include "ide/files/controlnode_p.h"
 #include "ide/files/parseerror.h"
+#include "ide/files/validate_p.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -349,6 +350,8 @@ QString FormFile::attribute(const QString &name) const
 
 void FormFile::setAttribute(const QString &name, const QString &valueText)
 {
+    requireWord(name, "an attribute name");
+    requireOneLine(valueText, "an attribute value");
     for (TextLine &l : m_attributes) {
         const auto m = attributePattern().match(decode1252(l.text));
         if (m.captured(1).compare(name, Qt::CaseInsensitive) == 0) {
@@ -372,6 +375,7 @@ QString FormFile::moduleName() const
 
 void FormFile::setModuleName(const QString &name)
 {
+    requireWord(name, "a module name");
     setAttribute(QStringLiteral("VB_Name"), quoteString(name));
     if (m_root && m_kind == Kind::Form)
         m_root->setName(name);

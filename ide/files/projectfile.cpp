@@ -2,6 +2,7 @@
 
 #include "ide/files/codepage1252.h"
 #include "ide/files/parseerror.h"
+#include "ide/files/validate_p.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -180,6 +181,8 @@ QString ProjectFile::textValue(const QString &key) const
 
 void ProjectFile::setValue(const QString &key, const QString &value)
 {
+    requireWord(key, "a project key");
+    requireOneLine(value, "a project value");
     int lastTopLevel = -1;
     for (const Indexed &ix : m_index) {
         if (!ix.entry.section.isEmpty())
@@ -249,6 +252,11 @@ void ProjectFile::addMember(ProjectMember::Kind kind, const QString &name,
                             const QString &relativePath)
 {
     const KindKey *k = kindForKey(keyForKind(kind));
+    requireOneLine(relativePath, "a member path");
+    if (relativePath.trimmed().isEmpty())
+        throw std::invalid_argument("a member path cannot be empty");
+    if (k->named)
+        requireWord(name, "a member name");
     const QString value = k->named ? name + QStringLiteral("; ") + relativePath : relativePath;
 
     // After the last member; else after the references and objects; else after the first key.

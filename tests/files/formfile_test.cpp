@@ -336,3 +336,24 @@ TEST(FormEditTest, NewFilesReadBackAsTheirKind)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FormEditTest, EditsThatWouldBreakTheFileAreRefused)
+{
+    FormFile f = FormFile::load(fixtures::path(QStringLiteral("vb4form.frm")));
+    const QByteArray before = f.toBytes();
+    ControlNode *ok = f.findControl(QStringLiteral("cmdOK"));
+    EXPECT_THROW(ok->setProperty(QStringLiteral("Caption"), QStringLiteral("\"a\r\nb\"")),
+                 std::invalid_argument);
+    EXPECT_THROW(ok->setProperty(QStringLiteral("Cap tion"), QStringLiteral("1")),
+                 std::invalid_argument);
+    EXPECT_THROW(ok->setName(QStringLiteral("two words")), std::invalid_argument);
+    EXPECT_THROW(f.root()->addChild(QStringLiteral("VB.Label"), QString()), std::invalid_argument);
+    EXPECT_THROW(f.setAttribute(QStringLiteral("VB_Name"), QStringLiteral("\"a\nb\"")),
+                 std::invalid_argument);
+    EXPECT_THROW(f.setModuleName(QStringLiteral("")), std::invalid_argument);
+    EXPECT_EQ(f.toBytes(), before);
+}
+
+} // namespace

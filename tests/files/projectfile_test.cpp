@@ -131,3 +131,20 @@ TEST(ProjectMembersTest, MissingMemberNamesProjectAndLine)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProjectEditTest, EditsThatWouldBreakTheFileAreRefused)
+{
+    ProjectFile p = ProjectFile::load(fixtures::path(QStringLiteral("vb4project.vbp")));
+    const QByteArray before = p.toBytes();
+    EXPECT_THROW(p.setValue(QStringLiteral("Title"), QStringLiteral("\"a\nb\"")),
+                 std::invalid_argument);
+    EXPECT_THROW(p.setValue(QStringLiteral("A=B"), QStringLiteral("1")), std::invalid_argument);
+    EXPECT_THROW(p.addMember(Kind::Module, QStringLiteral("Mod;1"), QStringLiteral("m.bas")),
+                 std::invalid_argument);
+    EXPECT_THROW(p.addMember(Kind::Form, QString(), QStringLiteral(" ")), std::invalid_argument);
+    EXPECT_EQ(p.toBytes(), before);
+}
+
+} // namespace
