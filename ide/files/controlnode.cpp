@@ -164,19 +164,23 @@ void ControlNode::setProperty(const QString &name, const QString &valueText)
 {
     requireWord(name, "a property name");
     requireOneLine(valueText, "a property value");
+    // The text may carry a describing comment, as the designer writes `-1  'True`.
+    QString value, comment;
+    splitValueAndComment(valueText, &value, &comment);
+    const QByteArray written = encode1252(valueText.trimmed());
     const int i = propertyItem(name);
     if (i >= 0) {
         Item &item = *m_items[size_t(i)];
-        if (item.prop.valueText == valueText)
+        if (item.prop.valueText == value && (comment.isEmpty() || item.prop.comment == comment))
             return;
         // Keep everything up to the value: indentation, name, padding and blanks after '='.
         const QByteArray &raw = item.line.text;
         qsizetype v = raw.indexOf('=') + 1;
         while (v < raw.size() && (raw[v] == ' ' || raw[v] == '\t'))
             ++v;
-        item.line.text = raw.left(v) + encode1252(valueText);
-        item.prop.valueText = valueText;
-        item.prop.comment.clear();
+        item.line.text = raw.left(v) + written;
+        item.prop.valueText = value;
+        item.prop.comment = comment;
         return;
     }
 
@@ -210,13 +214,14 @@ void ControlNode::setProperty(const QString &name, const QString &valueText)
         text += QByteArray(field - name.size(), ' ');
     else
         text += ' ';
-    text += '=' + afterEquals + encode1252(valueText);
+    text += '=' + afterEquals + written;
 
     auto item = std::make_unique<Item>();
     item->kind = Item::Kind::Property;
     item->line = {text, m_style->eol};
     item->prop.name = name;
-    item->prop.valueText = valueText;
+    item->prop.valueText = value;
+    item->prop.comment = comment;
 
     size_t at = 0;
     for (size_t k = 0; k < m_items.size(); ++k) {

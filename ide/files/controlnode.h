@@ -62,8 +62,10 @@ public:
     bool hasProperty(const QString &name) const { return property(name).has_value(); }
     // The value text as written (quotes included), or fallback when absent.
     QString propertyText(const QString &name, const QString &fallback = QString()) const;
-    // Sets the value text as it is to be written (quote strings with quoteString). An existing
-    // line keeps its layout up to the value; a new line goes after the last property.
+    // Sets the value text as it is to be written (quote strings with quoteString), optionally
+    // followed by a describing comment (`-1  'True`). An existing line keeps its layout up to
+    // the value, and its comment when only the same value without a comment is given; a new
+    // line goes after the last property.
     void setProperty(const QString &name, const QString &valueText);
     bool removeProperty(const QString &name);
     // Names of the BeginProperty blocks ("Font", "Panels"), kept as they stand.

@@ -357,3 +357,22 @@ TEST(FormEditTest, EditsThatWouldBreakTheFileAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FormEditTest, ValueWithCommentIsStoredApart)
+{
+    FormFile f = FormFile::load(fixtures::path(QStringLiteral("vb4form.frm")));
+    ControlNode *ok = f.findControl(QStringLiteral("cmdOK"));
+    ok->setProperty(QStringLiteral("Default"), QStringLiteral("0   'False"));
+    ok->setProperty(QStringLiteral("Cancel"), QStringLiteral("-1  'True"));
+    EXPECT_EQ(ok->property(QStringLiteral("Default"))->valueText, QStringLiteral("0"));
+    EXPECT_EQ(ok->property(QStringLiteral("Default"))->comment, QStringLiteral("False"));
+    EXPECT_EQ(ok->property(QStringLiteral("Cancel"))->valueText, QStringLiteral("-1"));
+    const QByteArray bytes = f.toBytes();
+    EXPECT_TRUE(bytes.contains("      Default         =   0   'False\r\n"));
+    EXPECT_TRUE(bytes.contains("      Cancel          =   -1  'True\r\n"));
+    EXPECT_EQ(reread(f).findControl("cmdOK")->property("Cancel")->comment, QStringLiteral("True"));
+}
+
+} // namespace
