@@ -54,6 +54,7 @@ public:
     QList<ControlNode *> children() const;
     // Every control below this one, depth first in file order.
     QList<ControlNode *> descendants() const;
+    // Searches every control below this one; names match without regard to case.
     ControlNode *findChild(const QString &name, std::optional<int> index = std::nullopt) const;
 
     // Properties in file order; BeginProperty blocks are not among them.

@@ -138,7 +138,12 @@ private:
         throw ParseError(m_fileName, lineIndex + 1, message);
     }
 
-    QString text(int i) const { return decode1252(m_lines[i].text); }
+    // A byte order mark left by another editor is kept in the bytes but not read as text.
+    QString text(int i) const
+    {
+        const QByteArray &t = m_lines[i].text;
+        return decode1252(i == 0 && t.startsWith("\xEF\xBB\xBF") ? t.mid(3) : t);
+    }
 
     // Parses the block whose Begin is at line `at`; returns the line after its End.
     int parseBlock(ControlNode &node, int at, bool classBlock)

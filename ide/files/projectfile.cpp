@@ -123,7 +123,9 @@ void ProjectFile::reindex()
     m_index.clear();
     QString section;
     for (int i = 0; i < m_lines.size(); ++i) {
-        const QString t = decode1252(m_lines[i].text).trimmed();
+        const QByteArray &raw = m_lines[i].text;
+        const bool bom = i == 0 && raw.startsWith("\xEF\xBB\xBF");
+        const QString t = decode1252(bom ? raw.mid(3) : raw).trimmed();
         if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('\'')))
             continue;
         if (t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']'))) {

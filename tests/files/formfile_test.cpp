@@ -376,3 +376,16 @@ TEST(FormEditTest, ValueWithCommentIsStoredApart)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FormReadTest, ByteOrderMarkFromAnotherEditorIsSkipped)
+{
+    FormFile f = FormFile::load(fixtures::path(QStringLiteral("bom.frm")));
+    EXPECT_EQ(f.version(), QStringLiteral("5.00"));
+    EXPECT_EQ(f.root()->name(), QStringLiteral("Form9"));
+    f.setModuleName(QStringLiteral("Form10"));
+    EXPECT_TRUE(f.toBytes().startsWith("\xef\xbb\xbfVERSION 5.00\r\nBegin VB.Form Form10 \r\n"));
+}
+
+} // namespace

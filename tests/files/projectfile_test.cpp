@@ -148,3 +148,15 @@ TEST(ProjectEditTest, EditsThatWouldBreakTheFileAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProjectReadTest, ByteOrderMarkFromAnotherEditorIsSkipped)
+{
+    ProjectFile p = ProjectFile::load(fixtures::path(QStringLiteral("bom.vbp")));
+    EXPECT_EQ(p.value(QStringLiteral("Type")), QStringLiteral("Exe"));
+    p.setValue(QStringLiteral("Type"), QStringLiteral("OleExe"));
+    EXPECT_TRUE(p.toBytes().startsWith("\xef\xbb\xbfType=OleExe\r\n"));
+}
+
+} // namespace
