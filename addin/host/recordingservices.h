@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/ui/qtservices.h"
+
+#include <QString>
+
+namespace tolvar {
+
+// The real services, except that nothing modal is shown: message boxes, input boxes and the
+// common dialogs are written to a file, one call a line, and answered as a user pressing Enter
+// would (the default button, the default text, a cancelled dialog). tolvar uses them when
+// TOLVAR_FAKE_UI names such a file, so that the add-in can be driven end to end from another
+// process without anyone at the screen.
+//
+// Each line is tab-separated: the member name, then its arguments; tabs, carriage returns, line
+// feeds and backslashes in texts are written as \t, \r, \n and \\. EndProcess is recorded
+// before the process ends.
+class RecordingServices : public ui::QtServices
+{
+public:
+    explicit RecordingServices(QString logPath, QString applicationTitle = {});
+
+    int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
+               const QString &helpfile = {}, int context = 0) override;
+    QString InputBox(const QString &prompt, const QString &title = {},
+                     const QString &defaultText = {}, std::optional<double> x = {},
+                     std::optional<double> y = {}, const QString &helpfile = {},
+                     int context = 0) override;
+    QString ShowOpen(QWidget *parent, const ui::OpenFileRequest &request) override;
+    bool ShowPrinter(QWidget *parent, bool cancelError) override;
+    [[noreturn]] void EndProcess() override;
+
+    static QString escape(const QString &text);
+
+private:
+    void record(const QStringList &fields);
+
+    QString m_logPath;
+};
+
+} // namespace tolvar

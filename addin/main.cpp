@@ -1,0 +1,57 @@
+// tolvar: the add-in's automation server. Run plainly it registers itself and returns; run by
+// the environment as "tolvar -Embedding --peer=ADDRESS" it serves the connect class until the
+// add-in is unloaded or the environment goes away.
+//
+// TOLVAR_FAKE_UI=FILE: message boxes and the other modal dialogs are written to FILE instead of
+// being shown (see addin/host/recordingservices.h), for driving the add-in from another process.
+
+#include "addin/host/connect.h"
+#include "addin/host/recordingservices.h"
+#include "addin/host/startup.h"
+
+#include "platform/automation/localserver.h"
+#include "platform/ui/qtservices.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tolvar"));
+    // Without its tool window the server still serves the environment.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString appTitle = QStringLiteral("Tolvar");
+    const QString fakeUi = qEnvironmentVariable("TOLVAR_FAKE_UI");
+    std::unique_ptr<ui::Services> services;
+    if (fakeUi.isEmpty())
+        services = std::make_unique<ui::QtServices>(appTitle);
+    else
+        services = std::make_unique<tolvar::RecordingServices>(fakeUi, appTitle);
+    ui::setServices(services.get());
+
+    auto factory = std::make_shared<automation::ClassFactory>();
+    factory->registerClass(tolvar::AddInProgId, [] { return std::make_shared<tolvar::Connect>(); });
+    if (!automation::registerClasses(*factory, QApplication::applicationFilePath()))
+        std::fprintf(stderr, "tolvar: could not register its class in CLASSES.INI\n");
+
+    tolvar::StartUp();
+
+    const QStringList arguments = QApplication::arguments();
+    if (!automation::isEmbedding(arguments))
+        return 0;
+
+    // The tool window: the loader AfterClick runs.
+    tolvar::setToolWindowLoader(tolvar::defaultToolWindowLoader());
+
+    std::shared_ptr<automation::PeerConnection> peer;
+    try {
+        peer = automation::serveEmbedding(automation::peerAddress(arguments), factory);
+    } catch (const automation::Error &e) {
+        std::fprintf(stderr, "tolvar: %s\n", qPrintable(e.description()));
+        return 1;
+    }
+    return QApplication::exec();
+}

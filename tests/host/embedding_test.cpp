@@ -1,0 +1,201 @@
+// The real tolvar executable, started the way the environment starts it, over a real peer
+// connection between two processes. This process plays the environment: it serves the Add-Ins
+// menu from in-process objects and never blocks on a call into the add-in.
+
+#include "menuenvironment.h"
+
+#include "platform/automation/registry.h"
+#include "platform/automation/remoteobject.h"
+#include "platform/automation/serverlauncher.h"
+#include "platform/profile/profile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using automation::Error;
+using automation::ObjectPtr;
+using automation::RemoteObject;
+using automation::ServerLauncher;
+using automation::Value;
+using tolvar::testing::MenuEnvironment;
+
+namespace {
+
+const QString ProgId = QStringLiteral("VantixTolvarAddIn.connect");
+
+QString tolvarPath()
+{
+    QString dir = qEnvironmentVariable("TOLVAR_ADDIN_DIR");
+    if (dir.isEmpty())
+        dir = QStringLiteral(TOLVAR_ADDIN_DIR_DEFAULT);
+    return dir + QStringLiteral("/tolvar");
+}
+
+// What one async call into the add-in came back with.
+struct Outcome
+{
+    bool done = false;
+    std::optional<Error> error;
+};
+
+class EmbeddingTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        // Run plainly, tolvar registers itself and returns at once, opening nothing.
+        QProcess plain;
+        plain.start(tolvarPath(), {});
+        ASSERT_TRUE(plain.waitForFinished(30000));
+        ASSERT_EQ(plain.exitStatus(), QProcess::NormalExit);
+        ASSERT_EQ(plain.exitCode(), 0);
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(log.open());
+        log.close();
+        qputenv("TOLVAR_FAKE_UI", log.fileName().toLocal8Bit());
+        launcher.setStopGracePeriod(20000);
+        launcher.setConnectTimeout(30000);
+    }
+
+    void TearDown() override
+    {
+        launcher.stop();
+        qunsetenv("TOLVAR_FAKE_UI");
+    }
+
+    ObjectPtr start()
+    {
+        bool created = false;
+        std::optional<Error> failed;
+        QObject context;
+        QObject::connect(&launcher, &ServerLauncher::created, &context,
+                         [&](const ObjectPtr &) { created = true; });
+        QObject::connect(&launcher, &ServerLauncher::failed, &context,
+                         [&](const Error &e) { failed = e; });
+        launcher.start(ProgId);
+        if (!QTest::qWaitFor([&] { return created || failed; }, 30000))
+            ADD_FAILURE() << "the add-in neither created its object nor failed";
+        if (failed)
+            ADD_FAILURE() << qPrintable(failed->description());
+        return created ? launcher.object() : ObjectPtr();
+    }
+
+    static Outcome call(const ObjectPtr &target, const QString &member,
+                        const automation::Values &args)
+    {
+        auto remote = std::dynamic_pointer_cast<RemoteObject>(target);
+        EXPECT_TRUE(remote);
+        Outcome outcome;
+        if (!remote)
+            return outcome;
+        remote->invokeAsync(
+            member, args, [&](const Value &) { outcome.done = true; },
+            [&](const Error &e) {
+                outcome.error = e;
+                outcome.done = true;
+            });
+        if (!QTest::qWaitFor([&] { return outcome.done; }, 30000))
+            ADD_FAILURE() << "no reply to " << qPrintable(member);
+        return outcome;
+    }
+
+    // The recorded UI calls, each line split into its fields (texts still escaped).
+    QList<QStringList> recorded() const
+    {
+        QFile f(log.fileName());
+        QList<QStringList> lines;
+        if (!f.open(QIODevice::ReadOnly))
+            return lines;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (!line.isEmpty())
+                lines.append(QString::fromUtf8(line).split(u'\t'));
+        }
+        return lines;
+    }
+
+    QTemporaryFile log;
+    ServerLauncher launcher;
+    MenuEnvironment env;
+};
+
+TEST_F(EmbeddingTest, PlainRunRegistersClassAndAddIn)
+{
+    EXPECT_EQ(automation::localServerPath(ProgId), QFileInfo(tolvarPath()).canonicalFilePath());
+    QString value;
+    profile::GetPrivateProfileString("Add-Ins32", ProgId, "missing", value, 13, "VB.INI");
+    EXPECT_EQ(value, "0");
+}
+
+TEST_F(EmbeddingTest, ConnectClickAndDisconnectEndTheAddIn)
+{
+    const ObjectPtr connect = start();
+    ASSERT_TRUE(connect);
+    QSignalSpy finished(&launcher, &ServerLauncher::finished);
+
+    Outcome connected = call(connect, "ConnectAddIn", {env.application()});
+    ASSERT_TRUE(connected.done);
+    EXPECT_FALSE(connected.error);
+    EXPECT_EQ(env.calls, QStringList({"AddInMenu", "MenuItems",
+                                      "Add(Vantix Software's Tolvar Add-In)", "ConnectEvents"}));
+    ASSERT_EQ(env.items.size(), 1);
+    ASSERT_EQ(env.items[0].handlers.size(), 1);
+    // The handler the menu item calls is the very object the environment created.
+    EXPECT_EQ(env.items[0].handlers[0].second, connect);
+
+    Outcome clicked = call(env.items[0].handlers[0].second, "AfterClick", {});
+    EXPECT_TRUE(clicked.done);
+    EXPECT_FALSE(clicked.error);
+    clicked = call(env.items[0].handlers[0].second, "AfterClick", {});
+    EXPECT_FALSE(clicked.error);
+    EXPECT_TRUE(launcher.isRunning());
+
+    const qint32 id = env.items[0].handlers[0].first;
+    env.calls.clear();
+    Outcome disconnected = call(connect, "DisconnectAddIn", {Value(qint16(0))});
+    ASSERT_TRUE(disconnected.done);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !finished.isEmpty(); }, 15000));
+    ASSERT_FALSE(finished.isEmpty());
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+    EXPECT_EQ(env.calls,
+              QStringList({QStringLiteral("DisconnectEvents(%1)").arg(id), "Remove(0)"}));
+    EXPECT_TRUE(env.items.isEmpty());
+    EXPECT_EQ(recorded(), QList<QStringList>({{"EndProcess"}}));
+}
+
+TEST_F(EmbeddingTest, EnvironmentErrorDuringConnectIsReported)
+{
+    const ObjectPtr connect = start();
+    ASSERT_TRUE(connect);
+    env.failAdd = Error(7, "Out of memory");
+
+    Outcome connected = call(connect, "ConnectAddIn", {env.application()});
+    ASSERT_TRUE(connected.done);
+    EXPECT_FALSE(connected.error); // reported by the add-in, not handed back
+    EXPECT_TRUE(env.items.isEmpty());
+    EXPECT_EQ(recorded(), QList<QStringList>({{"MsgBox", "Error Number: 7\\r\\nOut of memory", "64",
+                                               "Vantix Software Tolvar Add-In", "", "0"}}));
+    EXPECT_TRUE(launcher.isRunning());
+}
+
+TEST_F(EmbeddingTest, AddInEndsWhenEnvironmentGoesAway)
+{
+    const ObjectPtr connect = start();
+    ASSERT_TRUE(connect);
+    ASSERT_FALSE(call(connect, "ConnectAddIn", {env.application()}).error);
+    QSignalSpy finished(&launcher, &ServerLauncher::finished);
+    launcher.stop(); // closes the connection; killing waits far longer than this test does
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !finished.isEmpty(); }, 10000));
+    ASSERT_FALSE(finished.isEmpty());
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+    EXPECT_TRUE(recorded().isEmpty());
+}
+
+} // namespace
