@@ -88,7 +88,12 @@ public:
         QObject::connect(&launcher, &ServerLauncher::finished,
                          [this](int code) { launch.exitCode = code; });
     }
-    ~Server() { launcher.stop(); }
+    ~Server()
+    {
+        launcher.stop();
+        // A server ends by itself once its connection is closed.
+        waitFor([this] { return !launcher.isRunning(); }, 5000);
+    }
 
     bool start(const QString &progId)
     {
@@ -378,6 +383,8 @@ TEST_F(PeerTest, PeerDyingMidCallRaisesDisconnected)
 {
     std::optional<int> exitCode;
     QObject::connect(&server.launcher, &ServerLauncher::finished, [&](int c) { exitCode = c; });
+    // Should the death go unnoticed, the call times out with another error instead of hanging.
+    connection->setCallTimeout(20000);
     try {
         peer->Invoke("Die", {});
         FAIL() << "no error";
