@@ -17,6 +17,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -702,6 +703,23 @@ TEST_F(RegisteredServerTest, LauncherStartsRegisteredServerAndCreatesObject)
     EXPECT_TRUE(std::dynamic_pointer_cast<RemoteObject>(server.launch.object));
     EXPECT_EQ(server.launcher.object(), server.launch.object);
     EXPECT_EQ(server.launch.object->Invoke("Echo", {Value("hi")}), Value("hi"));
+}
+
+TEST_F(RegisteredServerTest, ServerIsStartedEmbeddedWithPrivateSocket)
+{
+    Server server;
+    ASSERT_TRUE(server.start(TestPeer));
+    ASSERT_TRUE(server.launch.object);
+    const QString args = server.launch.object->Invoke("Arguments", {}).toString();
+    ASSERT_TRUE(args.startsWith("-Embedding --peer=unix:path=")) << args.toStdString();
+    const QString path = args.section("path=", 1).section(',', 0, 0);
+    const QFileInfo socketDir(QFileInfo(path).absolutePath());
+    EXPECT_TRUE(socketDir.isDir());
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(socketDir.permissions() & owner, owner);
+    EXPECT_EQ(socketDir.permissions() & others, QFile::Permissions());
 }
 
 TEST_F(RegisteredServerTest, ProgIdMatchesWithoutRegardToCase)

@@ -65,6 +65,9 @@ std::shared_ptr<DispatchObject> makeTestObject(const std::shared_ptr<Value> &kep
     });
     object->method("Self", [weak](const Values &) { return Value(ObjectPtr(weak.lock())); });
     object->method("NewChild", [kept](const Values &) { return Value(makeTestObject(kept)); });
+    object->method("Arguments", [](const Values &) {
+        return Value(QCoreApplication::arguments().mid(1).join(u' '));
+    });
     object->method("Nothing", [](const Values &) { return Value::nothing(); });
     object->method("Die", [](const Values &) -> Value {
         std::fflush(nullptr);
