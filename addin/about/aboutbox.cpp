@@ -1,0 +1,116 @@
+#include "aboutbox.h"
+
+#include "aboutpictures.h"
+#include "clickarea.h"
+
+#include "addin/host/centerform.h"
+#include "platform/ui/services.h"
+#include "platform/ui/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tolvar {
+
+namespace {
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &twips)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setAccessibleName(text);
+    l->setGeometry(twips);
+    return l;
+}
+
+QRect place(double left, double top, double width, double height)
+{
+    return ui::twipsToPixels(left, top, width, height);
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("aboutbox"));
+    setWindowTitle(AboutCaption);
+    setAccessibleName(QStringLiteral("About Tolvar Add-In"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFixedSize(ui::twipsToPixels(5130, 3495));
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setAccessibleName(QStringLiteral("Tolvar Add-In icon"));
+    icon->setPixmap(aboutIconPicture());
+    icon->setGeometry(place(480, 405, 480, 480));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QLabel *title =
+        label(this, QStringLiteral("Label2(0)"),
+              QStringLiteral("Vantix Software Tolvar Add-In 2.0"), place(1455, 180, 2985, 195));
+    QFont bold(QStringLiteral("MS Sans Serif"));
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    title->setFont(bold);
+    label(this, QStringLiteral("Label2(1)"), QStringLiteral("Add-in for 32-bit Visual Basic 4.0"),
+          place(1455, 450, 2280, 195));
+    label(this, QStringLiteral("Label2(2)"), QStringLiteral("Copyright © Vantix Software"),
+          place(1440, 780, 2460, 195));
+    label(this, QStringLiteral("Label2(3)"), QStringLiteral("Web Site: http://vantix.example/"),
+          place(1470, 1260, 3075, 195));
+
+    auto *rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Frame1"));
+    rule->setAccessibleName(QStringLiteral("Separator"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(place(135, 1995, 4830, 60));
+
+    QLabel *legal = label(this, QStringLiteral("Label1"),
+                          QStringLiteral("This add-in is licensed, not sold, and is protected by "
+                                         "copyright law. Copying or distributing it without "
+                                         "written permission from Vantix Software is not "
+                                         "allowed."),
+                          place(135, 2265, 3585, 1185));
+    legal->setWordWrap(true);
+    legal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setGeometry(place(3900, 2985, 1125, 360));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutBox::Command1_Click);
+
+    auto *credits = new ClickArea(this);
+    credits->setObjectName(QStringLiteral("Image2"));
+    credits->setAccessibleName(QStringLiteral("Credits"));
+    credits->setGeometry(place(0, 3075, 735, 420));
+    connect(credits, &ClickArea::clicked, this, &AboutBox::Image2_Click);
+
+    ok->setFocus();
+    CenterForm(this);
+}
+
+QString AboutBox::creditsPrompt()
+{
+    return QStringLiteral("Tolvar Add-In written by Mara Lindqvist\r\n"
+                          "Vantix Software, built %1 %2")
+        .arg(QLatin1String(__DATE__), QLatin1String(__TIME__));
+}
+
+void AboutBox::Command1_Click()
+{
+    hide();
+}
+
+void AboutBox::Image2_Click()
+{
+    ui::services().MsgBox(creditsPrompt(), ui::mb::Information, CreditsTitle);
+}
+
+} // namespace tolvar
