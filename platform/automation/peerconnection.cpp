@@ -136,7 +136,7 @@ std::shared_ptr<PeerConnection> PeerConnection::connectToPeer(const QString &add
         const QString reason = connection.lastError().message();
         QDBusConnection::disconnectFromPeer(name);
         throw Error(
-            -2147221021,
+            Error::disconnected().number(),
             QStringLiteral("Automation error: cannot connect to %1: %2").arg(address, reason));
     }
     return create(connection);
@@ -425,7 +425,8 @@ Error PeerConnection::errorFromReply(const QDBusMessage &reply) const
         return Error::notSet();
     if (name == u"org.freedesktop.DBus.Error.NoReply" ||
         name == u"org.freedesktop.DBus.Error.Timeout")
-        return Error(-2147417847, QStringLiteral("Automation error: the peer did not answer"));
+        return Error(-2147417825,
+                     QStringLiteral("Automation error: the peer did not answer in time"));
     return Error(440, QStringLiteral("Automation error: %1: %2").arg(name, reply.errorMessage()));
 }
 
