@@ -6,6 +6,7 @@
 // being shown (see addin/host/recordingservices.h), for driving the add-in from another process.
 
 #include "addin/host/connect.h"
+#include "addin/host/hostapp.h"
 #include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
 
@@ -43,7 +44,7 @@ int main(int argc, char **argv)
     if (!automation::isEmbedding(arguments))
         return 0;
 
-    // The tool window: the loader AfterClick runs.
+    // TOOL WINDOW LOADER: what AfterClick runs to load the tool window; installed here only.
     tolvar::setToolWindowLoader(tolvar::defaultToolWindowLoader());
 
     std::shared_ptr<automation::PeerConnection> peer;
@@ -53,5 +54,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tolvar: %s\n", qPrintable(e.description()));
         return 1;
     }
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // The environment's objects go with the connection, before the application object does.
+    tolvar::HostApp = automation::Value();
+    return exitCode;
 }
