@@ -349,6 +349,21 @@ TEST_F(PeerTest, SameLocalObjectKeepsItsPathAndComesBackAsItself)
     EXPECT_NE(connection->exportObject(localObject()), path);
 }
 
+TEST_F(PeerTest, ExportedObjectsLiveAsLongAsTheConnection)
+{
+    std::weak_ptr<DispatchObject> watched;
+    {
+        auto local = localObject();
+        watched = local;
+        callAsync(peer, "Keep", {Value(local)});
+    }
+    ASSERT_FALSE(watched.expired());
+    // The peer can still reach it through the path it was given.
+    EXPECT_EQ(callAsync(peer, "Kept").toObject(), ObjectPtr(watched.lock()));
+    server.launcher.stop();
+    EXPECT_TRUE(watched.expired());
+}
+
 TEST_F(PeerTest, SamePeerPathGivesSameProxy)
 {
     EXPECT_EQ(callAsync(peer, "Self").toObject(), peer);
