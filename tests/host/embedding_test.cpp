@@ -48,12 +48,17 @@ class EmbeddingTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        // Run plainly, tolvar registers itself and returns at once, opening nothing.
+        // Run plainly, tolvar registers itself and returns at once, showing nothing.
+        QTemporaryFile shown;
+        ASSERT_TRUE(shown.open());
+        qputenv("TOLVAR_FAKE_UI", shown.fileName().toLocal8Bit());
         QProcess plain;
         plain.start(tolvarPath(), {});
         ASSERT_TRUE(plain.waitForFinished(30000));
+        qunsetenv("TOLVAR_FAKE_UI");
         ASSERT_EQ(plain.exitStatus(), QProcess::NormalExit);
         ASSERT_EQ(plain.exitCode(), 0);
+        ASSERT_EQ(shown.readAll(), QByteArray());
     }
 
     void SetUp() override
