@@ -10,17 +10,32 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tolvar {
 
 namespace {
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &twips)
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &twips,
+              QLabel *l = nullptr)
 {
-    auto *l = new QLabel(text, parent);
+    if (!l)
+        l = new QLabel(parent);
+    l->setText(text);
     l->setObjectName(name);
     l->setAccessibleName(text);
     l->setGeometry(twips);
+    // The widths were laid out for the host platform's narrow dialog font: widen a label whose
+    // text would be cut off here, never past the window's edge.
+    if (l->wordWrap() || l->sizeHint().width() <= twips.width())
+        return l;
+    const int room = parent->width() - twips.left();
+    QFont smaller = l->font();
+    while (l->sizeHint().width() > room && smaller.pointSizeF() > 6.5) {
+        smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+        l->setFont(smaller);
+    }
+    l->resize(std::min(l->sizeHint().width(), room), twips.height());
     return l;
 }
 
@@ -40,6 +55,10 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(ui::twipsToPixels(5130, 3495));
+    QFont dialogFont(QStringLiteral("MS Sans Serif"));
+    dialogFont.setStyleHint(QFont::SansSerif);
+    dialogFont.setPointSizeF(8.25);
+    setFont(dialogFont);
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
@@ -48,13 +67,12 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     icon->setGeometry(place(480, 405, 480, 480));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel *title =
-        label(this, QStringLiteral("Label2(0)"),
-              QStringLiteral("Vantix Software Tolvar Add-In 2.0"), place(1455, 180, 2985, 195));
-    QFont bold(QStringLiteral("MS Sans Serif"));
-    bold.setPointSizeF(8.25);
+    QFont bold = dialogFont;
     bold.setBold(true);
+    auto *title = new QLabel(this);
     title->setFont(bold);
+    label(this, QStringLiteral("Label2(0)"), QStringLiteral("Vantix Software Tolvar Add-In 2.0"),
+          place(1455, 180, 2985, 195), title);
     label(this, QStringLiteral("Label2(1)"), QStringLiteral("Add-in for 32-bit Visual Basic 4.0"),
           place(1455, 450, 2280, 195));
     label(this, QStringLiteral("Label2(2)"), QStringLiteral("Copyright © Vantix Software"),
@@ -69,14 +87,14 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(place(135, 1995, 4830, 60));
 
-    QLabel *legal = label(this, QStringLiteral("Label1"),
-                          QStringLiteral("This add-in is licensed, not sold, and is protected by "
-                                         "copyright law. Copying or distributing it without "
-                                         "written permission from Vantix Software is not "
-                                         "allowed."),
-                          place(135, 2265, 3585, 1185));
+    auto *legal = new QLabel(this);
     legal->setWordWrap(true);
     legal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label(this, QStringLiteral("Label1"),
+          QStringLiteral("This add-in is licensed, not sold, and is protected by copyright law. "
+                         "Copying or distributing it without written permission from Vantix "
+                         "Software is not allowed."),
+          place(135, 2265, 3585, 1185), legal);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));

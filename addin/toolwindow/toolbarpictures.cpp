@@ -92,10 +92,10 @@ void drawSymbol(QPainter &p, int id)
         doubleArrow(p, {6, 25.5}, {26, 25.5});
         break;
     case 7: // both matched
-        box(p, QRectF(3, 3, 12, 12), Control);
-        box(p, QRectF(13, 13, 12, 12), ControlLight);
-        doubleArrow(p, {27.5, 13}, {27.5, 25});
-        doubleArrow(p, {13, 28.5}, {25, 28.5});
+        box(p, QRectF(3, 3, 11, 11), Control);
+        box(p, QRectF(12, 12, 11, 11), ControlLight);
+        doubleArrow(p, {27.5, 12}, {27.5, 23});
+        doubleArrow(p, {12, 27.5}, {23, 27.5});
         break;
     case 8: { // a message box with its icon and button
         dialogWindow(p, QRectF(3, 5, 26, 22));
