@@ -1,5 +1,7 @@
 #include "propertytext.h"
 
+#include "ide/files/propertyvalue.h"
+
 #include <QLocale>
 #include <cmath>
 #include <limits>
@@ -8,8 +10,15 @@ namespace vbhost {
 
 using automation::Value;
 
-QString propertyDisplayText(const Value &value)
+static bool isColour(const QString &name)
 {
+    return name.endsWith(QLatin1String("Color"), Qt::CaseInsensitive);
+}
+
+QString propertyDisplayText(const QString &name, const Value &value)
+{
+    if (isColour(name) && value.isNumeric() && value.type() != Value::Type::Boolean)
+        return formatColour(quint32(qint64(value.toDouble())));
     switch (value.type()) {
     case Value::Type::Boolean:
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
@@ -33,10 +42,15 @@ static bool parseDouble(const QString &text, double *out)
     return ok && std::isfinite(d);
 }
 
-Value propertyValueFromText(const QString &text, const Value &current)
+Value propertyValueFromText(const QString &name, const QString &text, const Value &current)
 {
     const QString t = text.trimmed();
     double d = 0;
+    if (isColour(name) && t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
+        if (const auto colour = parseColour(t))
+            return qint32(*colour);
+        return text;
+    }
     switch (current.type()) {
     case Value::Type::Boolean:
         if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || t == QLatin1String("-1"))

@@ -41,6 +41,7 @@ TEST(AccessKeyTest, AmpersandsGoDoubledOnesStay)
 
 struct TypedCase
 {
+    const char *name;
     Value current;
     const char *typed;
     Value expected;
@@ -53,26 +54,32 @@ class PropertyTextTest : public ::testing::TestWithParam<TypedCase>
 TEST_P(PropertyTextTest, TypedTextTakesThePropertysType)
 {
     const TypedCase &c = GetParam();
-    EXPECT_EQ(propertyValueFromText(QString::fromUtf8(c.typed), c.current), c.expected)
-        << propertyValueFromText(QString::fromUtf8(c.typed), c.current).debugText().toStdString();
+    const Value v =
+        propertyValueFromText(QString::fromUtf8(c.name), QString::fromUtf8(c.typed), c.current);
+    EXPECT_EQ(v, c.expected) << v.debugText().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, PropertyTextTest,
-    ::testing::Values(TypedCase{Value(true), "False", Value(false)},
-                      TypedCase{Value(false), "-1", Value(true)},
-                      TypedCase{Value(false), "true", Value(true)},
-                      TypedCase{Value(false), "maybe", Value("maybe")},
-                      TypedCase{Value(qint32(1)), " 1200 ", Value(qint32(1200))},
-                      TypedCase{Value(qint16(1)), "12.5", Value(12.5)},
-                      TypedCase{Value(qint32(1)), "wide", Value("wide")},
-                      TypedCase{Value(1.0), "8.25", Value(8.25)},
-                      TypedCase{Value("Form1"), " padded ", Value(" padded ")}));
+    ::testing::Values(TypedCase{"Visible", Value(true), "False", Value(false)},
+                      TypedCase{"Visible", Value(false), "-1", Value(true)},
+                      TypedCase{"Visible", Value(false), "true", Value(true)},
+                      TypedCase{"Visible", Value(false), "maybe", Value("maybe")},
+                      TypedCase{"Left", Value(qint32(1)), " 1200 ", Value(qint32(1200))},
+                      TypedCase{"Left", Value(qint16(1)), "12.5", Value(12.5)},
+                      TypedCase{"Left", Value(qint32(1)), "wide", Value("wide")},
+                      TypedCase{"FontSize", Value(1.0), "8.25", Value(8.25)},
+                      TypedCase{"Caption", Value("Form1"), " padded ", Value(" padded ")},
+                      TypedCase{"BackColor", Value(qint32(0)), "&H8000000F&",
+                                Value(qint32(-2147483633))},
+                      TypedCase{"ForeColor", Value(qint32(0)), "&Hxyz&", Value("&Hxyz&")},
+                      TypedCase{"ForeColor", Value(qint32(0)), "255", Value(qint32(255))}));
 
-TEST(PropertyTextTest, DisplayShowsBooleansAsWords)
+TEST(PropertyTextTest, DisplayShowsBooleansAsWordsAndColoursInHex)
 {
-    EXPECT_EQ(propertyDisplayText(Value(true)), "True");
-    EXPECT_EQ(propertyDisplayText(Value(false)), "False");
-    EXPECT_EQ(propertyDisplayText(Value(8.25)), "8.25");
-    EXPECT_EQ(propertyDisplayText(Value(qint16(-1))), "-1");
+    EXPECT_EQ(propertyDisplayText("Visible", Value(true)), "True");
+    EXPECT_EQ(propertyDisplayText("Enabled", Value(false)), "False");
+    EXPECT_EQ(propertyDisplayText("FontSize", Value(8.25)), "8.25");
+    EXPECT_EQ(propertyDisplayText("Index", Value(qint16(-1))), "-1");
+    EXPECT_EQ(propertyDisplayText("BackColor", Value(qint32(-2147483633))), "&H8000000F&");
 }

@@ -1,0 +1,268 @@
+#include "addinmanager.h"
+
+#include "ide/model/remoteinvoker.h"
+#include "ide/model/workspace.h"
+#include "platform/automation/remoteobject.h"
+#include "platform/automation/serverlauncher.h"
+#include "platform/profile/profile.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace vbhost {
+
+using automation::Error;
+using automation::ObjectPtr;
+using automation::RemoteObject;
+using automation::ServerLauncher;
+
+struct AddInManager::Server
+{
+    QString progId;
+    std::unique_ptr<ServerLauncher> launcher;
+    std::shared_ptr<RemoteObject> object; // the add-in's connect object
+    State state = State::Unloaded;
+    QString error;
+    quint64 generation = 0; // one per load, so late replies of an earlier run are ignored
+};
+
+AddInManager::AddInManager(Workspace &workspace, QObject *parent)
+    : QObject(parent), m_workspace(workspace)
+{}
+
+AddInManager::~AddInManager()
+{
+    // The servers end by themselves when their connection closes.
+    for (const auto &server : std::as_const(m_servers)) {
+        if (server->launcher) {
+            server->launcher->disconnect(this);
+            server->launcher->stop();
+        }
+    }
+    m_servers.clear();
+}
+
+QStringList AddInManager::registered() const
+{
+    return profile::GetProfileKeys(section(), iniFile());
+}
+
+QStringList AddInManager::markedLoaded() const
+{
+    QStringList result;
+    for (const QString &key : registered()) {
+        QString value;
+        profile::GetPrivateProfileString(section(), key, QString(), value, 16, iniFile());
+        if (value.trimmed() == QLatin1String("1"))
+            result << key;
+    }
+    return result;
+}
+
+bool AddInManager::registerAddIn(const QString &progId)
+{
+    QString value;
+    const QString missing = QStringLiteral("\x01missing");
+    profile::GetPrivateProfileString(section(), progId, missing, value, 64, iniFile());
+    if (value != missing)
+        return true;
+    return profile::WritePrivateProfileString(section(), progId, QStringLiteral("0"), iniFile());
+}
+
+AddInManager::Server *AddInManager::find(const QString &progId) const
+{
+    return m_servers.value(progId.toLower()).get();
+}
+
+AddInManager::State AddInManager::state(const QString &progId) const
+{
+    const Server *s = find(progId);
+    return s ? s->state : State::Unloaded;
+}
+
+bool AddInManager::isRunning(const QString &progId) const
+{
+    const State st = state(progId);
+    return st == State::Starting || st == State::Loaded;
+}
+
+QString AddInManager::lastError(const QString &progId) const
+{
+    const Server *s = find(progId);
+    return s ? s->error : QString();
+}
+
+qint64 AddInManager::processId(const QString &progId) const
+{
+    const Server *s = find(progId);
+    return s && s->launcher ? s->launcher->processId() : 0;
+}
+
+void AddInManager::writeLoaded(const QString &progId, bool loaded)
+{
+    profile::WritePrivateProfileString(
+        section(), progId, loaded ? QStringLiteral("1") : QStringLiteral("0"), iniFile());
+}
+
+void AddInManager::setState(Server *server, State state)
+{
+    if (server->state == state)
+        return;
+    server->state = state;
+    emit stateChanged(server->progId, state);
+}
+
+void AddInManager::apply(const QHash<QString, bool> &wanted)
+{
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        if (it.value() && !isRunning(it.key()))
+            load(it.key());
+        else if (!it.value() && state(it.key()) != State::Unloaded)
+            unload(it.key());
+        else if (!it.value())
+            writeLoaded(it.key(), false);
+    }
+}
+
+void AddInManager::load(const QString &progId)
+{
+    if (progId.trimmed().isEmpty() || isRunning(progId))
+        return;
+    auto &slot = m_servers[progId.toLower()];
+    if (!slot) {
+        slot = std::make_shared<Server>();
+        slot->progId = progId;
+    }
+    Server *server = slot.get();
+    if (server->launcher) {
+        // The earlier run is over or on its way out; its process keeps its grace period.
+        server->launcher->disconnect(this);
+        server->launcher->stop();
+        server->launcher.release()->deleteLater();
+    }
+    // Items left behind by an earlier run that went away would only say it is gone.
+    m_workspace.removeMenuItemsOf(server->progId);
+    server->object.reset();
+    server->error.clear();
+    const quint64 generation = ++server->generation;
+    registerAddIn(progId);
+    writeLoaded(server->progId, true);
+
+    server->launcher = std::make_unique<ServerLauncher>();
+    ServerLauncher *launcher = server->launcher.get();
+    connect(launcher, &ServerLauncher::created, this, [this, server, generation](ObjectPtr o) {
+        if (generation == server->generation)
+            serverCreated(server, o);
+    });
+    connect(launcher, &ServerLauncher::failed, this, [this, server, generation](const Error &e) {
+        if (generation != server->generation || server->state == State::Unloading)
+            return;
+        serverEnded(server, e.description());
+    });
+    connect(launcher, &ServerLauncher::finished, this, [this, server, generation](int code) {
+        if (generation != server->generation)
+            return;
+        serverEnded(server, code == -1 ? tr("the add-in crashed")
+                                       : tr("the add-in ended (exit code %1)").arg(code));
+    });
+    connect(launcher, &ServerLauncher::connected, this, [this, server, generation] {
+        if (generation != server->generation || !server->launcher)
+            return;
+        if (auto connection = server->launcher->connection()) {
+            connect(connection.get(), &automation::PeerConnection::disconnected, this,
+                    [this, server, generation] {
+                        if (generation == server->generation)
+                            serverEnded(server, tr("the add-in closed its connection"));
+                    });
+        }
+    });
+    setState(server, State::Starting);
+    launcher->start(server->progId);
+}
+
+void AddInManager::serverCreated(Server *server, const ObjectPtr &object)
+{
+    server->object = std::dynamic_pointer_cast<RemoteObject>(object);
+    if (!server->object) {
+        serverEnded(server, tr("the add-in's object is not remote"));
+        return;
+    }
+    const quint64 generation = server->generation;
+    QPointer<AddInManager> self(this);
+    // Not waited for: the add-in calls back into the workspace while it connects.
+    server->object->invokeAsync(
+        QStringLiteral("ConnectAddIn"),
+        {automation::Value(m_workspace.application(server->progId))},
+        [self, server, generation](const automation::Value &) {
+            if (self && generation == server->generation && server->state == State::Starting)
+                self->setState(server, State::Loaded);
+        },
+        [self, server, generation](const Error &e) {
+            if (!self || generation != server->generation || server->state != State::Starting)
+                return;
+            // The add-in is running but its connection routine failed; it stays loaded so
+            // that it can still be unloaded cleanly.
+            server->error = e.description();
+            self->setState(server, State::Loaded);
+            emit self->addInFailed(server->progId, e.description());
+        });
+}
+
+void AddInManager::serverEnded(Server *server, const QString &why)
+{
+    if (server->state == State::Unloaded)
+        return;
+    const bool expected = server->state == State::Unloading;
+    ++server->generation;
+    server->object.reset();
+    if (server->launcher) {
+        server->launcher->disconnect(this);
+        server->launcher->stop(); // a process that lingers is killed after the grace period
+        server->launcher.release()->deleteLater();
+    }
+    if (expected) {
+        // DisconnectAddIn removes its items; an add-in that could not is tidied up here.
+        m_workspace.removeMenuItemsOf(server->progId);
+    } else {
+        server->error = why;
+        writeLoaded(server->progId, false);
+    }
+    setState(server, State::Unloaded);
+    if (!expected)
+        emit addInFailed(server->progId, why);
+}
+
+void AddInManager::unload(const QString &progId)
+{
+    writeLoaded(progId, false);
+    Server *server = find(progId);
+    if (!server || server->state == State::Unloaded || server->state == State::Unloading)
+        return;
+    const bool connected = server->object != nullptr;
+    setState(server, State::Unloading);
+    ServerLauncher *launcher = server->launcher.get();
+    if (!connected || !launcher) {
+        serverEnded(server, {});
+        return;
+    }
+    server->launcher->setStopGracePeriod(m_unloadTimeout);
+    const quint64 generation = server->generation;
+    QPointer<ServerLauncher> guard(launcher);
+    auto finish = [guard] {
+        // The add-in normally ends its own process; closing the connection ends a stubborn one.
+        if (guard)
+            guard->stop();
+    };
+    server->object->invokeAsync(
+        QStringLiteral("DisconnectAddIn"), {automation::Value(qint16(0))},
+        [finish](const automation::Value &) { finish(); }, [finish](const Error &) { finish(); });
+    // An add-in that never answers is cut off.
+    QTimer::singleShot(m_unloadTimeout, this, [this, server, generation, finish] {
+        if (generation == server->generation && server->state == State::Unloading) {
+            finish();
+            serverEnded(server, {});
+        }
+    });
+}
+
+} // namespace vbhost

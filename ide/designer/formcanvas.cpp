@@ -1,0 +1,531 @@
+#include "formcanvas.h"
+
+#include "ide/model/workspace.h"
+#include "platform/ui/twips.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace vbhost {
+
+namespace {
+
+constexpr int kHandle = 6; // selection handle size in pixels
+
+double numberProperty(const Workspace &ws, int formId, const QString &key, const QString &name,
+                      double fallback)
+{
+    try {
+        const automation::Value v = ws.property(formId, key, name);
+        if (v.type() == automation::Value::Type::Boolean)
+            return v.toBool() ? -1 : 0;
+        return v.isNumeric() ? v.toDouble() : fallback;
+    } catch (const automation::Error &) {
+        return fallback;
+    }
+}
+
+QString textProperty(const Workspace &ws, int formId, const QString &key, const QString &name)
+{
+    try {
+        return ws.property(formId, key, name).toString();
+    } catch (const automation::Error &) {
+        return {};
+    }
+}
+
+bool isClass(const DesignControl &c, const char *name)
+{
+    return c.className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+FormCanvas::FormCanvas(Workspace &workspace, int formId, QWidget *parent)
+    : QWidget(parent), m_workspace(workspace), m_formId(formId)
+{
+    setObjectName(QStringLiteral("formCanvas"));
+    setAccessibleName(QStringLiteral("Form designer surface"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(false);
+    setMouseTracking(false);
+    connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change what, int doc) {
+        if (doc == -1 || doc == m_formId || what == Workspace::Change::Project)
+            reload();
+    });
+    connect(&m_workspace, &Workspace::selectionChanged, this, qOverload<>(&QWidget::update));
+    reload();
+}
+
+void FormCanvas::reload()
+{
+    const double tpp = ui::twipsPerPixel();
+    QList<DesignControl> controls;
+    QHash<QString, int> indexOfKey;
+    const QList<ControlInfo> infos = m_workspace.controls(m_formId);
+    for (const ControlInfo &info : infos) {
+        if (info.isMenu)
+            continue;
+        DesignControl c;
+        c.name = info.key;
+        c.className = info.className.section(QLatin1Char('.'), -1);
+        c.parent = indexOfKey.value(info.parentKey.toLower(), -1);
+        if (isClass(c, "Line")) {
+            const double x1 = numberProperty(m_workspace, m_formId, info.key, "X1", 0);
+            const double y1 = numberProperty(m_workspace, m_formId, info.key, "Y1", 0);
+            const double x2 = numberProperty(m_workspace, m_formId, info.key, "X2", 0);
+            const double y2 = numberProperty(m_workspace, m_formId, info.key, "Y2", 0);
+            c.bounds = QRectF(x1, y1, x2 - x1, y2 - y1);
+            c.isLine = true;
+        } else {
+            c.bounds = QRectF(info.left, info.top, info.width, info.height);
+        }
+        indexOfKey.insert(info.key.toLower(), int(controls.size()));
+        controls << c;
+    }
+    m_layout = DesignLayout(controls, tpp);
+    double w = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ClientWidth"), -1);
+    double h = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ClientHeight"), -1);
+    if (w <= 0)
+        w = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ScaleWidth"), -1);
+    if (h <= 0)
+        h = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ScaleHeight"), -1);
+    if (w <= 0)
+        w = numberProperty(m_workspace, m_formId, {}, QStringLiteral("Width"), 4800) - 120;
+    if (h <= 0)
+        h = numberProperty(m_workspace, m_formId, {}, QStringLiteral("Height"), 3600) - 405;
+    const QSize size(std::max(ui::twipsToPixels(w), 40), std::max(ui::twipsToPixels(h), 30));
+    if (size != m_clientSize) {
+        m_clientSize = size;
+        setFixedSize(size);
+        updateGeometry();
+    }
+    update();
+}
+
+QSize FormCanvas::sizeHint() const
+{
+    return m_clientSize.isValid() ? m_clientSize : QSize(320, 240);
+}
+
+QRect FormCanvas::controlRect(const QString &key) const
+{
+    const int i = m_layout.indexOf(key);
+    return i < 0 ? QRect() : m_layout.rectOf(i);
+}
+
+QStringList FormCanvas::selection() const
+{
+    return m_workspace.activeForm() == m_formId ? m_workspace.selection() : QStringList();
+}
+
+void FormCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    // The design grid every 120 twips, as dots.
+    const int step = std::max(ui::twipsToPixels(120), 4);
+    p.setPen(palette().color(QPalette::Mid));
+    for (int y = 0; y < height(); y += step)
+        for (int x = 0; x < width(); x += step)
+            p.drawPoint(x, y);
+
+    for (int i : m_layout.paintOrder()) {
+        const QRect clip = m_layout.visibleRectOf(i);
+        if (clip.isEmpty())
+            continue;
+        p.save();
+        const int parent = m_layout.controls()[i].parent;
+        if (parent >= 0)
+            p.setClipRect(m_layout.visibleRectOf(parent));
+        paintControl(p, i, m_layout.rectOf(i));
+        p.restore();
+    }
+
+    const QStringList selected = selection();
+    const QPoint delta = m_dragging ? m_currentPos - m_pressPos : QPoint();
+    for (qsizetype s = 0; s < selected.size(); ++s) {
+        const int i = m_layout.indexOf(selected[s]);
+        if (i < 0)
+            continue;
+        QRect r = m_layout.rectOf(i);
+        if (m_dragging) {
+            p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.translated(delta).adjusted(0, 0, -1, -1));
+        }
+        paintHandles(p, r, s == 0);
+    }
+    if (m_banding) {
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rubberBand().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void FormCanvas::paintControl(QPainter &p, int index, const QRect &r)
+{
+    const DesignControl &c = m_layout.controls()[index];
+    const QString key = c.name;
+    QStyle *st = style();
+    const QString caption = textProperty(m_workspace, m_formId, key, QStringLiteral("Caption"));
+    const QString text = textProperty(m_workspace, m_formId, key, QStringLiteral("Text"));
+    const QPalette pal = palette();
+
+    auto initOption = [&](QStyleOption &o) {
+        o.initFrom(this);
+        o.rect = r;
+        o.state &= ~QStyle::State_HasFocus;
+        o.state |= QStyle::State_Enabled;
+    };
+
+    if (isClass(c, "CommandButton")) {
+        QStyleOptionButton o;
+        initOption(o);
+        o.text = caption;
+        o.state |= QStyle::State_Raised;
+        st->drawControl(QStyle::CE_PushButton, &o, &p, this);
+    } else if (isClass(c, "CheckBox") || isClass(c, "OptionButton")) {
+        QStyleOptionButton o;
+        initOption(o);
+        o.text = caption;
+        const double v = numberProperty(m_workspace, m_formId, key, QStringLiteral("Value"), 0);
+        o.state |= v != 0 ? QStyle::State_On : QStyle::State_Off;
+        st->drawControl(isClass(c, "CheckBox") ? QStyle::CE_CheckBox : QStyle::CE_RadioButton, &o,
+                        &p, this);
+    } else if (isClass(c, "Frame") || isClass(c, "SSFrame")) {
+        // Etched border with the caption set into its top edge.
+        const QFontMetrics fm(font());
+        const QRect box = r.adjusted(0, fm.height() / 2, -2, -2);
+        p.fillRect(r, pal.color(QPalette::Window)); // opaque: the grid stops at the frame
+        p.setBrush(Qt::NoBrush);
+        p.setPen(pal.color(QPalette::Light));
+        p.drawRect(box.translated(1, 1));
+        p.setPen(pal.color(QPalette::Mid));
+        p.drawRect(box);
+        if (!caption.isEmpty()) {
+            const QString shown = QString(caption).remove(QLatin1Char('&'));
+            const QRect label(r.left() + 8, r.top(), fm.horizontalAdvance(shown) + 6, fm.height());
+            p.fillRect(label, pal.color(QPalette::Window));
+            p.setPen(pal.color(QPalette::WindowText));
+            p.drawText(label, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+        }
+    } else if (isClass(c, "TextBox")) {
+        QStyleOptionFrame o;
+        initOption(o);
+        o.lineWidth = 1;
+        o.state |= QStyle::State_Sunken;
+        p.fillRect(r, pal.color(QPalette::Base));
+        st->drawPrimitive(QStyle::PE_PanelLineEdit, &o, &p, this);
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(r.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   text.isEmpty() ? key : text);
+    } else if (isClass(c, "ListBox") || isClass(c, "FileListBox") || isClass(c, "DirListBox") ||
+               isClass(c, "DBList")) {
+        p.fillRect(r, pal.color(QPalette::Base));
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignTop | Qt::AlignLeft, key);
+    } else if (isClass(c, "ComboBox") || isClass(c, "DriveListBox") || isClass(c, "DBCombo")) {
+        QStyleOptionComboBox o;
+        initOption(o);
+        o.editable = !isClass(c, "DriveListBox");
+        o.currentText = text.isEmpty() ? key : text;
+        o.subControls = QStyle::SC_All;
+        st->drawComplexControl(QStyle::CC_ComboBox, &o, &p, this);
+        st->drawControl(QStyle::CE_ComboBoxLabel, &o, &p, this);
+    } else if (isClass(c, "HScrollBar") || isClass(c, "VScrollBar")) {
+        QStyleOptionSlider o;
+        initOption(o);
+        o.orientation = isClass(c, "HScrollBar") ? Qt::Horizontal : Qt::Vertical;
+        o.minimum = 0;
+        o.maximum = 100;
+        o.pageStep = 10;
+        o.subControls = QStyle::SC_All;
+        if (o.orientation == Qt::Horizontal)
+            o.state |= QStyle::State_Horizontal;
+        st->drawComplexControl(QStyle::CC_ScrollBar, &o, &p, this);
+    } else if (isClass(c, "Label")) {
+        const double border =
+            numberProperty(m_workspace, m_formId, key, QStringLiteral("BorderStyle"), 0);
+        const double align =
+            numberProperty(m_workspace, m_formId, key, QStringLiteral("Alignment"), 0);
+        if (border != 0) {
+            p.setPen(pal.color(QPalette::Dark));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+        p.setPen(pal.color(QPalette::WindowText));
+        const Qt::Alignment h = align == 1   ? Qt::AlignRight
+                                : align == 2 ? Qt::AlignHCenter
+                                             : Qt::AlignLeft;
+        p.drawText(r.adjusted(2, 1, -2, -1),
+                   h | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+    } else if (isClass(c, "PictureBox") || isClass(c, "SSPanel") || isClass(c, "Data")) {
+        QStyleOptionFrame o;
+        initOption(o);
+        o.lineWidth = 2;
+        o.state |= QStyle::State_Sunken;
+        p.fillRect(r, pal.color(QPalette::Button));
+        st->drawPrimitive(QStyle::PE_Frame, &o, &p, this);
+        p.setPen(pal.color(QPalette::Mid));
+        p.drawText(r, Qt::AlignCenter, isClass(c, "Data") ? caption : QString());
+    } else if (isClass(c, "Image") || isClass(c, "OLE")) {
+        p.setPen(QPen(pal.color(QPalette::Dark), 1, Qt::DashLine));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    } else if (isClass(c, "Shape")) {
+        const double shape = numberProperty(m_workspace, m_formId, key, QStringLiteral("Shape"), 0);
+        p.setPen(QPen(pal.color(QPalette::WindowText), 1));
+        p.setBrush(Qt::NoBrush);
+        const QRect sr = r.adjusted(0, 0, -1, -1);
+        if (shape == 2 || shape == 3)
+            p.drawEllipse(sr);
+        else if (shape == 4 || shape == 5)
+            p.drawRoundedRect(sr, 6, 6);
+        else
+            p.drawRect(sr);
+    } else if (c.isLine) {
+        QPoint origin = r.normalized().topLeft() + QPoint(2, 2);
+        // Endpoints from the bounds: the rectangle itself lost the line's direction.
+        const int x1 = ui::twipsToPixels(c.bounds.left());
+        const int y1 = ui::twipsToPixels(c.bounds.top());
+        const int x2 = ui::twipsToPixels(c.bounds.left() + c.bounds.width());
+        const int y2 = ui::twipsToPixels(c.bounds.top() + c.bounds.height());
+        const QPoint shift = origin - QPoint(std::min(x1, x2), std::min(y1, y2));
+        p.setPen(QPen(pal.color(QPalette::WindowText), 1));
+        p.drawLine(QPoint(x1, y1) + shift, QPoint(x2, y2) + shift);
+    } else if (hasFixedIcon(c.className)) {
+        // A control invisible at run time: a small raised tile with a symbol of its class.
+        QStyleOptionButton o;
+        initOption(o);
+        st->drawControl(QStyle::CE_PushButtonBevel, &o, &p, this);
+        p.setPen(QPen(pal.color(QPalette::WindowText), 1.5));
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect face = r.adjusted(6, 6, -6, -6);
+        if (isClass(c, "Timer")) {
+            p.drawEllipse(face);
+            p.drawLine(face.center(), face.center() + QPoint(0, -face.height() / 2 + 2));
+            p.drawLine(face.center(), face.center() + QPoint(face.width() / 2 - 3, 0));
+        } else {
+            p.drawRect(face);
+            p.drawText(face, Qt::AlignCenter, c.className.left(1));
+        }
+    } else {
+        // A class we know nothing about: a labelled box of its size.
+        p.fillRect(r, pal.color(QPalette::Button));
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(pal.color(QPalette::ButtonText));
+        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, c.className);
+    }
+}
+
+void FormCanvas::paintHandles(QPainter &p, const QRect &r, bool reference)
+{
+    // The reference control (the first selected) has filled handles, the others hollow ones.
+    const QList<QPoint> points = {r.topLeft(),     QPoint(r.center().x(), r.top()),
+                                  r.topRight(),    QPoint(r.right(), r.center().y()),
+                                  r.bottomRight(), QPoint(r.center().x(), r.bottom()),
+                                  r.bottomLeft(),  QPoint(r.left(), r.center().y())};
+    p.save();
+    p.setClipping(false);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(0, 0, 128), 1));
+    p.setBrush(reference ? QBrush(QColor(0, 0, 128)) : QBrush(Qt::white));
+    for (const QPoint &pt : points)
+        p.drawRect(QRect(pt - QPoint(kHandle / 2, kHandle / 2), QSize(kHandle, kHandle)));
+    p.restore();
+}
+
+void FormCanvas::focusInEvent(QFocusEvent *event)
+{
+    if (m_workspace.activeForm() != m_formId)
+        m_workspace.setActiveForm(m_formId);
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void FormCanvas::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    if (m_workspace.activeForm() != m_formId)
+        m_workspace.setActiveForm(m_formId);
+    const bool toggle = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    m_pressPos = m_currentPos = event->position().toPoint();
+    m_pressed = true;
+    m_dragging = false;
+    m_banding = false;
+    const int hit = m_layout.hitTest(m_pressPos);
+    if (hit < 0) {
+        // Pressing on the form starts a rubber band over the form's own controls.
+        m_banding = true;
+        m_addToBand = toggle;
+        m_bandContainer = -1;
+        m_pressOnSelection = false;
+        if (!toggle && !selection().isEmpty()) {
+            m_workspace.setSelection({});
+            emit selectionEdited();
+        }
+        update();
+        return;
+    }
+    const QString key = m_layout.controls()[hit].name;
+    const QStringList next = clickSelection(selection(), key, toggle);
+    if (next != selection()) {
+        m_workspace.setSelection(next);
+        emit selectionEdited();
+    }
+    m_pressOnSelection = !toggle && next.contains(key, Qt::CaseInsensitive);
+    update();
+}
+
+void FormCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_pressed)
+        return;
+    m_currentPos = event->position().toPoint();
+    if (m_pressOnSelection && !m_dragging &&
+        (m_currentPos - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
+        m_dragging = true;
+    update();
+}
+
+void FormCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    m_currentPos = event->position().toPoint();
+    if (m_dragging) {
+        m_dragging = false;
+        const QPoint d = m_currentPos - m_pressPos;
+        moveSelection(m_layout.toTwips(d.x()), m_layout.toTwips(d.y()), 0, 0);
+    } else if (m_banding) {
+        const QRect band = bandRect(m_pressPos, m_currentPos);
+        m_banding = false;
+        if (band.width() > 1 || band.height() > 1) {
+            const QStringList next =
+                bandSelection(selection(), m_layout.inBand(band, m_bandContainer), m_addToBand);
+            if (next != selection()) {
+                m_workspace.setSelection(next);
+                emit selectionEdited();
+            }
+        }
+    }
+    m_pressOnSelection = false;
+    update();
+}
+
+void FormCanvas::moveSelection(int dx, int dy, int dw, int dh)
+{
+    if (dx == 0 && dy == 0 && dw == 0 && dh == 0)
+        return;
+    const QStringList keys = selection();
+    // All in one turn of the event loop: one undo step.
+    for (const QString &key : keys) {
+        const int i = m_layout.indexOf(key);
+        if (i < 0)
+            continue;
+        const DesignControl c = m_layout.controls()[i];
+        try {
+            if (c.isLine) {
+                if (dw || dh) {
+                    m_workspace.setProperty(m_formId, key, QStringLiteral("X2"),
+                                            c.bounds.left() + c.bounds.width() + dw);
+                    m_workspace.setProperty(m_formId, key, QStringLiteral("Y2"),
+                                            c.bounds.top() + c.bounds.height() + dh);
+                } else {
+                    m_workspace.setProperty(m_formId, key, QStringLiteral("X1"),
+                                            c.bounds.left() + dx);
+                    m_workspace.setProperty(m_formId, key, QStringLiteral("Y1"),
+                                            c.bounds.top() + dy);
+                    m_workspace.setProperty(m_formId, key, QStringLiteral("X2"),
+                                            c.bounds.left() + c.bounds.width() + dx);
+                    m_workspace.setProperty(m_formId, key, QStringLiteral("Y2"),
+                                            c.bounds.top() + c.bounds.height() + dy);
+                }
+            } else {
+                m_workspace.setGeometry(m_formId, key, c.bounds.left() + dx, c.bounds.top() + dy,
+                                        std::max(0.0, c.bounds.width() + dw),
+                                        std::max(0.0, c.bounds.height() + dh));
+            }
+        } catch (const automation::Error &) {
+            // A control that refuses the new place keeps its old one; the others still move.
+        }
+    }
+}
+
+void FormCanvas::selectNeighbour(int step)
+{
+    const QList<int> order = m_layout.paintOrder();
+    if (order.isEmpty())
+        return;
+    const QStringList sel = selection();
+    qsizetype at = sel.isEmpty() ? -1 : order.indexOf(m_layout.indexOf(sel.first()));
+    if (at < 0)
+        at = step > 0 ? -1 : 0;
+    const qsizetype next = (at + step + order.size()) % order.size();
+    m_workspace.setSelection({m_layout.controls()[order[next]].name});
+    emit selectionEdited();
+}
+
+void FormCanvas::keyPressEvent(QKeyEvent *event)
+{
+    const int unit = m_layout.toTwips(1);
+    const bool resize = event->modifiers() & Qt::ShiftModifier;
+    auto arrow = [&](int x, int y) {
+        if (resize)
+            moveSelection(0, 0, x * unit, y * unit);
+        else
+            moveSelection(x * unit, y * unit, 0, 0);
+    };
+    switch (event->key()) {
+    case Qt::Key_Tab:
+        selectNeighbour(1);
+        break;
+    case Qt::Key_Backtab:
+        selectNeighbour(-1);
+        break;
+    case Qt::Key_Left:
+        arrow(-1, 0);
+        break;
+    case Qt::Key_Right:
+        arrow(1, 0);
+        break;
+    case Qt::Key_Up:
+        arrow(0, -1);
+        break;
+    case Qt::Key_Down:
+        arrow(0, 1);
+        break;
+    case Qt::Key_Delete:
+        if (!selection().isEmpty())
+            m_workspace.removeControls(m_formId, selection());
+        break;
+    case Qt::Key_Escape:
+        m_workspace.setSelection({});
+        emit selectionEdited();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vbhost

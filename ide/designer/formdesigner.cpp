@@ -1,0 +1,92 @@
+#include "formdesigner.h"
+
+#include "ide/designer/formcanvas.h"
+#include "ide/designer/menupreview.h"
+#include "ide/model/workspace.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace vbhost {
+
+FormDesigner::FormDesigner(Workspace &workspace, int formId, QWidget *parent)
+    : QWidget(parent), m_workspace(workspace), m_formId(formId)
+{
+    setObjectName(QStringLiteral("formDesigner"));
+    setAccessibleName(QStringLiteral("Form %1").arg(workspace.document(formId).name));
+
+    // The form's own window frame: title bar, menu bar, client area.
+    auto *window = new QFrame;
+    window->setObjectName(QStringLiteral("formWindow"));
+    window->setAccessibleName(tr("Form window"));
+    window->setFrameShape(QFrame::Panel);
+    window->setFrameShadow(QFrame::Raised);
+    window->setLineWidth(2);
+    auto *windowLayout = new QVBoxLayout(window);
+    windowLayout->setContentsMargins(3, 3, 3, 3);
+    windowLayout->setSpacing(0);
+    m_caption = new QLabel(window);
+    m_caption->setObjectName(QStringLiteral("formCaption"));
+    m_caption->setAccessibleName(tr("Form caption"));
+    m_caption->setAutoFillBackground(true);
+    QPalette pal = m_caption->palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    m_caption->setPalette(pal);
+    QFont bold = m_caption->font();
+    bold.setBold(true);
+    m_caption->setFont(bold);
+    m_caption->setContentsMargins(4, 2, 4, 2);
+    m_menu = new MenuPreview(workspace, formId, window);
+    m_canvas = new FormCanvas(workspace, formId, window);
+    windowLayout->addWidget(m_caption);
+    windowLayout->addWidget(m_menu);
+    windowLayout->addWidget(m_canvas);
+    window->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("formSheet"));
+    auto *sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->setContentsMargins(8, 8, 8, 8);
+    sheetLayout->addWidget(window, 0, Qt::AlignLeft | Qt::AlignTop);
+    sheetLayout->addStretch();
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("formScroll"));
+    scroll->setAccessibleName(tr("Form designer"));
+    scroll->setWidget(sheet);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    setFocusProxy(m_canvas);
+    m_window = window;
+
+    connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change, int doc) {
+        if (doc == -1 || doc == m_formId)
+            updateCaption();
+    });
+    updateCaption();
+}
+
+QSize FormDesigner::sizeHint() const
+{
+    // The form itself plus the sheet's margins, not the scroll area's guess.
+    return m_window->sizeHint() + QSize(20, 20);
+}
+
+void FormDesigner::updateCaption()
+{
+    QString caption;
+    try {
+        caption = m_workspace.property(m_formId, {}, QStringLiteral("Caption")).toString();
+    } catch (const automation::Error &) {
+    }
+    m_caption->setText(caption);
+    setWindowTitle(QStringLiteral("%1 (Form)").arg(m_workspace.document(m_formId).name));
+}
+
+} // namespace vbhost

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QAction;
+class QLabel;
+
+namespace ui {
+class Services;
+}
+
+namespace vbhost {
+
+class AddInManager;
+class CodeView;
+class FormDesigner;
+class ProjectExplorer;
+class PropertyList;
+class Workspace;
+
+// The environment's main window: project explorer and property list docked, form designers
+// and code views as MDI windows, the File, Edit and Add-Ins menus. Prompts and messages go
+// through ui::Services so that tests can answer them.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(ui::Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace &workspace() const { return *m_workspace; }
+    AddInManager &addIns() const { return *m_addIns; }
+    ProjectExplorer *explorer() const { return m_explorer; }
+    PropertyList *propertyList() const { return m_properties; }
+    QMdiArea *mdiArea() const { return m_mdi; }
+    QMenu *addInsMenu() const { return m_addInsMenu; }
+
+    // Opens a project after asking about unsaved changes; a file that cannot be read is named
+    // with its line in a message and the open project stays. True when the project opened.
+    bool openProject(const QString &path);
+    // True when saved; a failure is shown and the project stays modified.
+    bool saveProject();
+    // Asks to save unsaved changes: true when it is fine to go on (saved or discarded).
+    bool maybeSave();
+
+    FormDesigner *openDesigner(int formId);
+    CodeView *openCode(int documentId);
+    FormDesigner *designer(int formId) const;
+
+    // Runs the Add-In Manager dialog (modal).
+    void showAddInManager();
+    // Chooses an add-in's menu item: AfterClick goes to its handlers, or a message says the
+    // add-in is no longer running.
+    void chooseAddInItem(int itemId);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void rebuildAddInsMenu();
+    void updateTitle();
+    void projectChanged();
+    void subWindowActivated(QMdiSubWindow *window);
+    void chooseOpenProject();
+    bool openWithoutAsking(const QString &path);
+    void showMessage(const QString &text, int icon);
+
+    ui::Services &m_services;
+    std::unique_ptr<Workspace> m_workspace;
+    std::unique_ptr<AddInManager> m_addIns;
+    QMdiArea *m_mdi;
+    ProjectExplorer *m_explorer;
+    PropertyList *m_properties;
+    QMenu *m_addInsMenu = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_save = nullptr;
+    QLabel *m_status = nullptr;
+};
+
+} // namespace vbhost

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMenuBar>
+
+namespace vbhost {
+
+class Workspace;
+
+// The menu bar a form will have at run time, built from its Menu controls: captions with their
+// access keys, shortcuts, separators ("-"), checked, disabled and hidden items. Choosing an item
+// does nothing; the preview is there to look at.
+class MenuPreview : public QMenuBar
+{
+    Q_OBJECT
+
+public:
+    MenuPreview(Workspace &workspace, int formId, QWidget *parent = nullptr);
+    void rebuild();
+
+private:
+    Workspace &m_workspace;
+    int m_formId;
+};
+
+} // namespace vbhost

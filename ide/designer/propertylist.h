@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace vbhost {
+
+class Workspace;
+
+// The properties of the first selected control of the active form (of the form itself when
+// nothing is selected), one row each, values editable in place. A value the workspace refuses
+// is shown as an error under the list and the old value comes back.
+class PropertyList : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PropertyList(Workspace &workspace, QWidget *parent = nullptr);
+
+    QTableWidget *table() const { return m_table; }
+    QString errorText() const;
+    // Which object the list shows: the form id and the control key (empty for the form).
+    int formId() const { return m_formId; }
+    QString controlKey() const { return m_key; }
+    void refresh();
+    // Sets one property from text as if typed in its row; false when refused.
+    bool editProperty(const QString &name, const QString &text);
+
+private:
+    void onItemChanged(QTableWidgetItem *item);
+    void showError(const QString &text);
+
+    Workspace &m_workspace;
+    QLabel *m_object;
+    QTableWidget *m_table;
+    QLabel *m_error;
+    int m_formId = -1;
+    QString m_key;
+    bool m_filling = false;
+};
+
+} // namespace vbhost

@@ -1,0 +1,58 @@
+// vbhost: the design environment. Opens a Visual Basic 4 project and hosts add-ins.
+#include "ide/designer/addinmanager.h"
+#include "ide/designer/commandline.h"
+#include "ide/designer/mainwindow.h"
+#include "platform/ui/qtservices.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vbhost"));
+    QApplication::setApplicationDisplayName(QStringLiteral("vbhost"));
+
+    // Qt has taken its own options out of argv by now.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const vbhost::CommandLine commandLine = vbhost::parseCommandLine(arguments);
+    QTextStream err(stderr);
+    if (commandLine.help) {
+        QTextStream(stdout) << vbhost::commandLineUsage();
+        return 0;
+    }
+    if (!commandLine.error.isEmpty()) {
+        err << commandLine.error << "\n" << vbhost::commandLineUsage();
+        return 2;
+    }
+
+    ui::QtServices services(QStringLiteral("vbhost"));
+    ui::setServices(&services);
+    vbhost::MainWindow window(services);
+    window.show();
+
+    if (!commandLine.project.isEmpty() && !window.openProject(commandLine.project))
+        err << "vbhost: could not open " << commandLine.project << "\n";
+
+    vbhost::AddInManager &addIns = window.addIns();
+    QObject::connect(&addIns, &vbhost::AddInManager::addInFailed, &app,
+                     [&err](const QString &progId, const QString &message) {
+                         err << "vbhost: add-in " << progId << ": " << message << "\n";
+                         err.flush();
+                     });
+    // Add-ins left loaded last time come back, then the ones asked for.
+    QStringList toLoad = addIns.markedLoaded();
+    for (const QString &progId : commandLine.addins) {
+        if (!addIns.registerAddIn(progId))
+            err << "vbhost: cannot register " << progId << " in VB.INI\n";
+        if (!toLoad.contains(progId, Qt::CaseInsensitive))
+            toLoad << progId;
+    }
+    for (const QString &progId : toLoad)
+        addIns.load(progId);
+    err.flush();
+
+    return app.exec();
+}
