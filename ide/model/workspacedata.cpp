@@ -500,6 +500,14 @@ void WorkspaceData::rename(Document &doc, ControlNode &n, const QString &name)
             return;
         if (documentNameInUse(name, &doc))
             throw nameInUseError(name);
+        // The project names its start-up and icon forms; they follow the rename.
+        const QString old = doc.file->moduleName();
+        for (const QString &key : {QStringLiteral("Startup"), QStringLiteral("IconForm")}) {
+            if (project->textValue(key).compare(old, Qt::CaseInsensitive) == 0) {
+                project->setValue(key, quoteString(name));
+                projectDirty = true;
+            }
+        }
         doc.file->setModuleName(name);
         emit q->changed(Workspace::Change::Documents, doc.id);
         return;

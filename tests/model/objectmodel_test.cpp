@@ -375,6 +375,19 @@ TEST_F(ObjectModelTest, UntouchedBytesSurviveSave)
     EXPECT_EQ(read(QStringLiteral("Project1.vbp")), Project1);
 }
 
+TEST_F(ObjectModelTest, RenamingAFormKeepsTheProjectPointingAtIt)
+{
+    const Value form = activateForm1();
+    setProp(form, QStringLiteral("Name"), "frmMain");
+    ws.save();
+    const QByteArray vbp = read(QStringLiteral("Project1.vbp"));
+    EXPECT_TRUE(vbp.contains("IconForm=\"frmMain\"\r\n")) << vbp.constData();
+    EXPECT_TRUE(vbp.contains("Form=Form1.frm\r\n"));
+    const QByteArray frm = read(QStringLiteral("Form1.frm"));
+    EXPECT_TRUE(frm.contains("Begin VB.Form frmMain \r\n"));
+    EXPECT_TRUE(frm.contains("Attribute VB_Name = \"frmMain\"\r\n"));
+}
+
 TEST_F(ObjectModelTest, FormHeightKeepsTheClientAreaInStep)
 {
     const Value form = activateForm1();
@@ -393,4 +406,59 @@ TEST_F(ObjectModelTest, ChangesFromAddInsAreAnnounced)
     EXPECT_GE(changed.count(), 1);
     ASSERT_EQ(modified.count(), 1);
     EXPECT_TRUE(modified[0][0].toBool());
+}
+
+TEST_F(ObjectModelTest, AGeneralMenuRunBuildsItsArraysAndASecondRunIsRefused)
+{
+    struct Row
+    {
+        const char *top;
+        const char *array;
+        QStringList captions;
+    };
+    const Row rows[] = {{"menufile", "file", {"&New", "&Open", "&Save", "-", "&Exit"}},
+                        {"menuView", "view", {"&Toolbar", "&Status Bar"}},
+                        {"menuhelp", "help", {"&Contents", "-", "&About"}}};
+    const Value form = activateForm1();
+    for (const Row &r : rows) {
+        const Value top = call(form, QStringLiteral("AddMenuTemplate"),
+                               {QString::fromLatin1(r.top), Value::nothing()});
+        setProp(top, QStringLiteral("Caption"), QString::fromLatin1(r.top));
+        for (qint16 i = 0; i < r.captions.size(); ++i) {
+            const Value item =
+                call(form, QStringLiteral("AddMenuTemplate"), {QString::fromLatin1(r.array), top});
+            setProp(item, QStringLiteral("Caption"), r.captions[i]);
+            if (i == 1)
+                setProp(item, QStringLiteral("Shortcut"), qint16(15));
+            if (i == 2)
+                setProp(item, QStringLiteral("Enabled"), false);
+            setProp(item, QStringLiteral("Index"), i);
+            if (r.array == QByteArray("view"))
+                setProp(item, QStringLiteral("checked"), true);
+        }
+    }
+    ws.save();
+    Workspace again;
+    again.open(path(QStringLiteral("Project1.vbp")));
+    const int id = again.documents()[0].id;
+    QStringList items;
+    for (const auto &c : again.controls(id)) {
+        if (c.isMenu && c.depth == 1 && c.index >= 0)
+            items << c.key;
+    }
+    EXPECT_EQ(items, QStringList({"file(0)", "file(1)", "file(2)", "file(3)", "file(4)", "view(0)",
+                                  "view(1)", "help(0)", "help(1)", "help(2)"}));
+    EXPECT_EQ(again.property(id, QStringLiteral("file(1)"), QStringLiteral("Shortcut")),
+              Value(qint32(15)));
+    EXPECT_EQ(again.property(id, QStringLiteral("file(2)"), QStringLiteral("Enabled")),
+              Value(false));
+    EXPECT_EQ(again.property(id, QStringLiteral("view(1)"), QStringLiteral("Checked")),
+              Value(true));
+
+    // The same run again stops at its first addition; nothing is added.
+    const int before = int(ws.controls(form1Id()).size());
+    expectError(727, [&] {
+        call(form, QStringLiteral("AddMenuTemplate"), {"menufile", Value::nothing()});
+    });
+    EXPECT_EQ(ws.controls(form1Id()).size(), before);
 }
