@@ -29,6 +29,8 @@ public:
     void ReFill();
     // The bound value of the chosen entry, as text; empty when none is chosen.
     QString BoundText() const;
+    // Selects the entry of the data source's current record.
+    void showCurrentRecord();
 
 signals:
     // The user chose an entry, with the pointer or the keyboard.
@@ -38,8 +40,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void showCurrentRecord();
-
     QPointer<DataControl> m_rowSource;
     QPointer<DataControl> m_dataSource;
     QString m_listField;

@@ -327,6 +327,9 @@ void ToolWindow::DBList1_Click()
         Copy.CopySubroutine(*m_data, m_list->BoundText(), ui::services(),
                             [this](const QString &text) { setStatusText(text); });
     });
+    // A choice ignored during a copy, or one that failed, must not stay selected as if copied.
+    if (!Copy.isCopying())
+        m_list->showCurrentRecord();
 }
 
 } // namespace tolvar

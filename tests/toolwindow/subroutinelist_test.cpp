@@ -87,6 +87,7 @@ TEST_F(SubroutineListTest, RemovedRecordIsReportedAndClipboardKept)
     EXPECT_TRUE(errorReports()[0].args[0].toString().startsWith("Error Number: 3021\r\n"));
     EXPECT_EQ(fake.clipboard, "old clipboard");
     EXPECT_TRUE(fake.callsTo("setClipboardText").isEmpty());
+    EXPECT_EQ(window->list()->BoundText(), "1");
 }
 
 TEST_F(SubroutineListTest, MissingLineFieldIsReportedAndClipboardKept)
@@ -108,6 +109,7 @@ TEST_F(SubroutineListTest, ChoiceDuringACopyIsIgnored)
     choose(0);
     EXPECT_EQ(fake.clipboard, "one\rmore\r");
     EXPECT_EQ(fake.callsTo("setClipboardText").size(), 1);
+    EXPECT_EQ(window->list()->BoundText(), "1");
     choose(1);
     EXPECT_EQ(fake.clipboard, "two\r");
 }
