@@ -1,5 +1,7 @@
 #include "projectfixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 
 using automation::Value;
@@ -128,4 +130,21 @@ TEST_F(WorkspaceTest, CodeEditsAreSavedWithTheFileLineEnds)
     ws.save();
     EXPECT_EQ(read(QStringLiteral("Module1.bas")),
               "Attribute VB_Name = \"Module1\"\r\nOption Explicit\r\nPublic Total As Long\r\n");
+}
+
+TEST_F(WorkspaceTest, AFailedSaveKeepsTheChangesAndSaysWhichFile)
+{
+    const int module = ws.documents()[1].id;
+    ws.setCode(module, QStringLiteral("Public Total As Long\n"));
+    // Something in the way of the module's file: the write cannot replace it.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("Module1.bas"))));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Module1.bas")));
+    try {
+        ws.save();
+        ADD_FAILURE() << "save reported success";
+    } catch (const WorkspaceError &e) {
+        EXPECT_TRUE(e.fileName().endsWith(QStringLiteral("Module1.bas"))) << e.text().toStdString();
+    }
+    EXPECT_TRUE(ws.isModified());
+    EXPECT_EQ(ws.code(module), u"Public Total As Long\n");
 }
