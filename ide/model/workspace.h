@@ -71,10 +71,14 @@ class WorkspaceData;
 // validation (property names without regard to case, 380 for a refused value, 422 for an
 // unknown property) and is announced through changed(), so views redraw at once.
 //
-// Undo: the first change after the event loop was last idle opens a step that records the state
-// of everything the step touches; the step closes when the loop next goes idle. So one add-in
-// action (however many automation calls it makes while the loop does not go idle) and one
-// designer gesture are each one step. undo() restores the state before the last step whole.
+// Undo: a change opens a step that records the state of everything the step touches. A step of
+// the designer's closes when the event loop next goes idle, so one gesture is one step. A step of
+// an add-in stays open while its calls keep coming (an add-in in another process lets the loop
+// go idle between its calls) and closes once it has been quiet for a moment, when the designer
+// changes something, or when an Add-Ins menu item is chosen; so one add-in action is one step.
+// undo() restores the state before the last step whole, files added by it leave the project.
+// Objects handed to add-ins keep addressing the same form or control through renames and undo;
+// calls on one that no longer exists raise 91.
 //
 // Controls are addressed by form id and control key (ControlInfo::key); the form itself by an
 // empty key. Document ids stay valid until the document leaves the project.
