@@ -157,8 +157,8 @@ public:
                 WorkspaceData &d = data();
                 Document &doc = d.liveDocument(d.generation, m_doc);
                 for (quint64 uid : all) {
-                    if (d.keyOf(*d.node(doc, uid))
-                            .compare(args[0].toString(), Qt::CaseInsensitive) == 0)
+                    const ControlNode *n = d.node(doc, uid);
+                    if (n && d.keyOf(*n).compare(args[0].toString(), Qt::CaseInsensitive) == 0)
                         return Value(templateObject(workspace(), m_doc, uid));
                 }
                 throw Error(9, QStringLiteral("Subscript out of range"));
