@@ -9,6 +9,7 @@
 #include "addin/host/hostapp.h"
 #include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
+#include "addin/toolwindow/toolwindowloader.h"
 
 #include "platform/automation/localserver.h"
 #include "platform/ui/qtservices.h"
@@ -44,8 +45,8 @@ int main(int argc, char **argv)
     if (!automation::isEmbedding(arguments))
         return 0;
 
-    // TOOL WINDOW LOADER: what AfterClick runs to load the tool window; installed here only.
-    tolvar::setToolWindowLoader(tolvar::defaultToolWindowLoader());
+    // What AfterClick runs to load the tool window; installed here only.
+    tolvar::setToolWindowLoader(tolvar::LoadToolWindow);
 
     std::shared_ptr<automation::PeerConnection> peer;
     try {
