@@ -1,0 +1,194 @@
+// The add-in's tool window driving vbhost's object model over the demo project's real files:
+// a click on a layout button changes the selected controls, marks the project modified and is
+// undone in one step.
+
+#include "addin/host/addinfolder.h"
+#include "addin/host/hostapp.h"
+#include "addin/toolwindow/formregistry.h"
+#include "addin/toolwindow/toolwindow.h"
+#include "addin/toolwindow/toolwindowloader.h"
+#include "ide/model/workspace.h"
+#include "platform/ui/fakeservices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+struct Box
+{
+    double left, top, width, height;
+    bool operator==(const Box &) const = default;
+};
+
+void copyDemo(const QString &to)
+{
+    const QDir from(qEnvironmentVariable("TOLVAR_SOURCE_DIR") + "/examples/Demo");
+    ASSERT_TRUE(from.exists()) << qPrintable(from.path());
+    for (const QString &name : from.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(from.filePath(name), to + "/" + name));
+}
+
+// The three controls the developer selects, in selection order.
+const QStringList Selected = {"cmdAdd", "txtQuantity", "cmdRemove"};
+
+struct ButtonCase
+{
+    const char *button;
+    // The boxes expected after the click, from the boxes before it (selection order).
+    QList<Box> (*expected)(QList<Box>);
+};
+
+QList<Box> alignLeft(QList<Box> b)
+{
+    double r = b[0].left;
+    for (auto &x : b)
+        r = std::min(r, x.left);
+    for (auto &x : b)
+        x.left = r;
+    return b;
+}
+
+QList<Box> alignRight(QList<Box> b)
+{
+    double r = 0;
+    for (auto &x : b)
+        r = std::max(r, x.left + x.width);
+    for (auto &x : b)
+        x.left = r - x.width;
+    return b;
+}
+
+QList<Box> alignTop(QList<Box> b)
+{
+    double r = b[0].top;
+    for (auto &x : b)
+        r = std::min(r, x.top);
+    for (auto &x : b)
+        x.top = r;
+    return b;
+}
+
+QList<Box> alignBottom(QList<Box> b)
+{
+    double r = 0;
+    for (auto &x : b)
+        r = std::max(r, x.top + x.height);
+    for (auto &x : b)
+        x.top = r - x.height;
+    return b;
+}
+
+QList<Box> sameWidth(QList<Box> b)
+{
+    for (auto &x : b)
+        x.width = b[0].width;
+    return b;
+}
+
+QList<Box> sameHeight(QList<Box> b)
+{
+    for (auto &x : b)
+        x.height = b[0].height;
+    return b;
+}
+
+QList<Box> sameSize(QList<Box> b)
+{
+    return sameHeight(sameWidth(b));
+}
+
+class LayoutInVbhostTest : public ::testing::TestWithParam<ButtonCase>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(project.isValid());
+        copyDemo(project.path());
+        workspace.open(project.filePath("Demo.vbp"));
+        for (const auto &doc : workspace.documents())
+            if (doc.name == "frmMain")
+                formId = doc.id;
+        ASSERT_GE(formId, 0);
+        workspace.setActiveForm(formId);
+        workspace.setSelection(Selected);
+        ASSERT_EQ(workspace.selection(), Selected);
+
+        ui::setServices(&fake);
+        tolvar::setAddInFolderForTesting(qEnvironmentVariable("TOLVAR_ADDIN_DIR"));
+        tolvar::forms().reset();
+        tolvar::HostApp = automation::Value(workspace.application("tolvar"));
+        tolvar::LoadToolWindow();
+        ASSERT_NE(tolvar::toolWindow(), nullptr);
+    }
+
+    void TearDown() override
+    {
+        tolvar::unloadToolWindowForTesting();
+        tolvar::forms().reset();
+        tolvar::HostApp = automation::Value();
+        tolvar::setAddInFolderForTesting(QString());
+        ui::setServices(nullptr);
+    }
+
+    QList<Box> boxes() const
+    {
+        QList<Box> result;
+        const auto all = workspace.controls(formId);
+        for (const QString &key : Selected) {
+            auto it = std::find_if(all.begin(), all.end(),
+                                   [&](const vbhost::ControlInfo &c) { return c.key == key; });
+            EXPECT_NE(it, all.end()) << qPrintable(key);
+            if (it != all.end())
+                result << Box{it->left, it->top, it->width, it->height};
+        }
+        return result;
+    }
+
+    QTemporaryDir project;
+    vbhost::Workspace workspace;
+    int formId = -1;
+    ui::FakeServices fake;
+};
+
+TEST_P(LayoutInVbhostTest, ButtonChangesSelectionAndUndoesInOneStep)
+{
+    const QList<Box> before = boxes();
+    ASSERT_EQ(before.size(), 3);
+    EXPECT_FALSE(workspace.isModified());
+
+    QWidget *button = tolvar::toolWindow()->findChild<QWidget *>(GetParam().button);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    const QList<Box> after = boxes();
+    ASSERT_EQ(after.size(), 3);
+    const QList<Box> expected = GetParam().expected(before);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(after[i], expected[i])
+            << qPrintable(Selected[i]) << ": left " << after[i].left << " top " << after[i].top
+            << " width " << after[i].width << " height " << after[i].height;
+    }
+    EXPECT_NE(after, before) << "the demo's controls should need moving";
+    EXPECT_TRUE(workspace.isModified());
+    EXPECT_TRUE(fake.messageBoxes().isEmpty());
+
+    ASSERT_TRUE(workspace.canUndo());
+    workspace.undo();
+    EXPECT_EQ(boxes(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, LayoutInVbhostTest,
+    ::testing::Values(ButtonCase{"LeftA", alignLeft}, ButtonCase{"RightA", alignRight},
+                      ButtonCase{"TopA", alignTop}, ButtonCase{"BottomA", alignBottom},
+                      ButtonCase{"SizeW", sameWidth}, ButtonCase{"SizeH", sameHeight},
+                      ButtonCase{"SizeB", sameSize}),
+    [](const auto &info) { return std::string(info.param.button); });
+
+} // namespace
