@@ -94,17 +94,17 @@ ObjectPtr propertyObject(Workspace *ws, WorkspaceData &d, int docId, quint64 uid
 {
     QString name;
     if (which.isNumeric() && which.type() != Value::Type::String) {
-        const auto specs = d.propertySpecs(node);
+        const auto rules = d.propertyRules(node);
         const qint32 i = which.toLong();
-        if (i < 1 || i > specs.size())
+        if (i < 1 || i > rules.size())
             throw Error(9, QStringLiteral("Subscript out of range"));
-        name = specs[i - 1].name;
+        name = rules[i - 1].name;
     } else {
-        PropertySpec scratch;
-        const PropertySpec *spec = d.findSpec(node, which.toString(), &scratch);
-        if (!spec)
+        PropertyRule scratch;
+        const PropertyRule *rule = d.findRule(node, which.toString(), &scratch);
+        if (!rule)
             throw Error::propertyNotFound();
-        name = spec->name;
+        name = rule->name;
     }
     return std::make_shared<PropertyObject>(ws, docId, uid, name);
 }
@@ -128,12 +128,12 @@ public:
         property(QString(), item, setItem);
         property(QStringLiteral("Count"), [this](const Values &) {
             auto [doc, node] = target();
-            return Value(qint32(data().propertySpecs(*node).size()));
+            return Value(qint32(data().propertyRules(*node).size()));
         });
         enumerator([this] {
             auto [doc, node] = target();
             Values out;
-            for (const PropertySpec &s : data().propertySpecs(*node))
+            for (const PropertyRule &s : data().propertyRules(*node))
                 out << Value(std::make_shared<PropertyObject>(workspace(), m_doc, m_uid, s.name));
             return out;
         });

@@ -27,55 +27,55 @@ const qint32 WindowBack = sysColour(0x80000005);
 const qint32 WindowText = sysColour(0x80000008);
 
 // Builders for the rows of the table.
-PropertySpec B(const char *name, bool def)
+PropertyRule B(const char *name, bool def)
 {
     return {QString::fromLatin1(name), PropertyType::Boolean, 0, 0, Value(def)};
 }
-PropertySpec I(const char *name, int min, int max, int def)
+PropertyRule I(const char *name, int min, int max, int def)
 {
     return {QString::fromLatin1(name), PropertyType::Integer, double(min), double(max),
             Value(qint32(def))};
 }
-PropertySpec L(const char *name, double min, double max, qint32 def)
+PropertyRule L(const char *name, double min, double max, qint32 def)
 {
     return {QString::fromLatin1(name), PropertyType::Long, min, max, Value(def)};
 }
-PropertySpec T(const char *name, bool positive = false, qint32 def = 0)
+PropertyRule T(const char *name, bool positive = false, qint32 def = 0)
 {
     return {QString::fromLatin1(name), PropertyType::Twips, 0, 0, Value(def), positive};
 }
-PropertySpec S(const char *name, const char *def = "", int maxLength = 0)
+PropertyRule S(const char *name, const char *def = "", int maxLength = 0)
 {
     return {QString::fromLatin1(name), PropertyType::String, 0, double(maxLength),
             Value(QString::fromLatin1(def))};
 }
-PropertySpec C(const char *name, qint32 def)
+PropertyRule C(const char *name, qint32 def)
 {
     return {QString::fromLatin1(name), PropertyType::Colour, 0, 0, Value(def)};
 }
-PropertySpec R(const char *name)
+PropertyRule R(const char *name)
 {
     return {QString::fromLatin1(name), PropertyType::Raw, 0, 0, Value(QString())};
 }
-PropertySpec N()
+PropertyRule N()
 {
     return {QStringLiteral("Name"), PropertyType::Name, 0, 0, Value(QString())};
 }
-PropertySpec X()
+PropertyRule X()
 {
     return {QStringLiteral("Index"), PropertyType::Index, 0, 32767, Value()};
 }
-PropertySpec K()
+PropertyRule K()
 {
     return {QStringLiteral("Shortcut"), PropertyType::Shortcut, 0, 79, Value(qint32(0))};
 }
 
-using Specs = QList<PropertySpec>;
+using Rules = QList<PropertyRule>;
 
 // Name, Index, position and the members every visible control has.
-Specs control(bool tabStop)
+Rules control(bool tabStop)
 {
-    Specs s{N(),
+    Rules s{N(),
             X(),
             T("Left"),
             T("Top"),
@@ -96,26 +96,26 @@ Specs control(bool tabStop)
     return s;
 }
 
-Specs withFont(Specs s, qint32 back, qint32 fore)
+Rules withFont(Rules s, qint32 back, qint32 fore)
 {
     s << R("Font") << C("BackColor", back) << C("ForeColor", fore);
     return s;
 }
 
-Specs dataBound(Specs s)
+Rules dataBound(Rules s)
 {
     s << S("DataField") << S("DataSource");
     return s;
 }
 
-Specs linked(Specs s)
+Rules linked(Rules s)
 {
     s << S("LinkItem") << I("LinkMode", 0, 3, 0) << I("LinkTimeout", -32768, 32767, 50)
       << S("LinkTopic");
     return s;
 }
 
-Specs graphics(Specs s)
+Rules graphics(Rules s)
 {
     s << B("AutoRedraw", false) << B("ClipControls", true) << I("DrawMode", 1, 16, 13)
       << I("DrawStyle", 0, 6, 0) << I("DrawWidth", 1, 32767, 1) << C("FillColor", 0)
@@ -131,34 +131,34 @@ struct PropertyTable::Data
     struct Class
     {
         QString name;
-        Specs specs;
+        Rules rules;
         QHash<QString, int> byName; // lower-case name -> row
         bool addable = true;
     };
     QHash<QString, Class> classes; // lower-case class name without library prefix
     Class common;
 
-    void add(const char *name, Specs specs, bool addable = true)
+    void add(const char *name, Rules rules, bool addable = true)
     {
         Class c;
         c.name = QString::fromLatin1(name);
         c.addable = addable;
         // Name first, the rest in alphabetical order, as a property list shows them.
-        std::stable_sort(specs.begin(), specs.end(), [](const auto &a, const auto &b) {
+        std::stable_sort(rules.begin(), rules.end(), [](const auto &a, const auto &b) {
             if ((a.name == u"Name") != (b.name == u"Name"))
                 return a.name == u"Name";
             return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
         });
-        c.specs = std::move(specs);
-        for (int i = 0; i < c.specs.size(); ++i)
-            c.byName.insert(c.specs[i].name.toLower(), i);
+        c.rules = std::move(rules);
+        for (int i = 0; i < c.rules.size(); ++i)
+            c.byName.insert(c.rules[i].name.toLower(), i);
         classes.insert(c.name.toLower(), std::move(c));
     }
 };
 
 PropertyTable::PropertyTable() : d(new Data)
 {
-    Specs form{N(),
+    Rules form{N(),
                T("Left"),
                T("Top"),
                T("Width", true),
@@ -192,7 +192,7 @@ PropertyTable::PropertyTable() : d(new Data)
                I("WindowState", 0, 2, 0)};
     d->add("Form", graphics(withFont(form, ButtonFace, ButtonText)), false);
 
-    Specs mdi{N(),
+    Rules mdi{N(),
               T("Left"),
               T("Top"),
               T("Width", true),
@@ -251,7 +251,7 @@ PropertyTable::PropertyTable() : d(new Data)
                            << B("IntegralHeight", true) << R("ItemData") << R("List")
                            << B("Locked", false) << B("Sorted", false) << I("Style", 0, 2, 0)
                            << S("Text"));
-    d->add("Timer", Specs{N(), X(), T("Left"), T("Top"), B("Enabled", true),
+    d->add("Timer", Rules{N(), X(), T("Left"), T("Top"), B("Enabled", true),
                           L("Interval", 0, 65535, 0), S("Tag")});
     d->add("PictureBox",
            linked(dataBound(graphics(withFont(control(true), ButtonFace, ButtonText))))
@@ -260,21 +260,21 @@ PropertyTable::PropertyTable() : d(new Data)
     d->add("Image", dataBound(control(false))
                         << I("BorderStyle", 0, 1, 0) << R("Picture") << B("Stretch", false));
     d->add("Menu",
-           Specs{N(), X(), S("Caption"), B("Checked", false), B("Enabled", true),
+           Rules{N(), X(), S("Caption"), B("Checked", false), B("Enabled", true),
                  L("HelpContextID", -2147483648.0, 2147483647.0, 0),
                  I("NegotiatePosition", 0, 3, 0), K(), S("Tag"), B("Visible", true),
                  B("WindowList", false)},
            false);
     d->add("Shape",
-           Specs{N(), X(), T("Left"), T("Top"), T("Width", true), T("Height", true),
+           Rules{N(), X(), T("Left"), T("Top"), T("Width", true), T("Height", true),
                  B("Visible", true), S("Tag"), C("BackColor", WindowBack), I("BackStyle", 0, 1, 0),
                  C("BorderColor", WindowText), I("BorderStyle", 0, 6, 1),
                  I("BorderWidth", 1, 8192, 1), I("DrawMode", 1, 16, 13), C("FillColor", 0),
                  I("FillStyle", 0, 7, 1), I("Shape", 0, 5, 0)});
-    d->add("Line", Specs{N(), X(), B("Visible", true), S("Tag"), C("BorderColor", WindowText),
+    d->add("Line", Rules{N(), X(), B("Visible", true), S("Tag"), C("BorderColor", WindowText),
                          I("BorderStyle", 0, 6, 1), I("BorderWidth", 1, 8192, 1),
                          I("DrawMode", 1, 16, 13), T("X1"), T("X2"), T("Y1"), T("Y2")});
-    const Specs scroll = control(true)
+    const Rules scroll = control(true)
                          << I("LargeChange", 1, 32767, 1) << I("Max", -32768, 32767, 32767)
                          << I("Min", -32768, 32767, 0) << I("SmallChange", 1, 32767, 1)
                          << I("Value", -32768, 32767, 0);
@@ -294,9 +294,9 @@ PropertyTable::PropertyTable() : d(new Data)
                        << I("RecordsetType", 0, 2, 1) << S("RecordSource"));
 
     d->common.name = QString();
-    d->common.specs = control(true);
-    for (int i = 0; i < d->common.specs.size(); ++i)
-        d->common.byName.insert(d->common.specs[i].name.toLower(), i);
+    d->common.rules = control(true);
+    for (int i = 0; i < d->common.rules.size(); ++i)
+        d->common.byName.insert(d->common.rules[i].name.toLower(), i);
 }
 
 const PropertyTable &PropertyTable::instance()
@@ -317,10 +317,10 @@ QString classKey(const QString &className)
 
 } // namespace
 
-const QList<PropertySpec> *PropertyTable::classProperties(const QString &className) const
+const QList<PropertyRule> *PropertyTable::classProperties(const QString &className) const
 {
     auto it = d->classes.constFind(classKey(className));
-    return it == d->classes.cend() ? nullptr : &it->specs;
+    return it == d->classes.cend() ? nullptr : &it->rules;
 }
 
 bool PropertyTable::isKnownClass(const QString &className) const
@@ -328,18 +328,18 @@ bool PropertyTable::isKnownClass(const QString &className) const
     return d->classes.contains(classKey(className));
 }
 
-const QList<PropertySpec> &PropertyTable::properties(const QString &className) const
+const QList<PropertyRule> &PropertyTable::properties(const QString &className) const
 {
     auto it = d->classes.constFind(classKey(className));
-    return it == d->classes.cend() ? d->common.specs : it->specs;
+    return it == d->classes.cend() ? d->common.rules : it->rules;
 }
 
-const PropertySpec *PropertyTable::find(const QString &className, const QString &name) const
+const PropertyRule *PropertyTable::find(const QString &className, const QString &name) const
 {
     auto it = d->classes.constFind(classKey(className));
     const Data::Class &c = it == d->classes.cend() ? d->common : *it;
     auto row = c.byName.constFind(name.trimmed().toLower());
-    return row == c.byName.cend() ? nullptr : &c.specs[*row];
+    return row == c.byName.cend() ? nullptr : &c.rules[*row];
 }
 
 QString PropertyTable::canonicalClassName(const QString &className) const
@@ -407,9 +407,9 @@ Value typedNumber(double d)
 
 } // namespace
 
-Value PropertyTable::validate(const PropertySpec &spec, const Value &value)
+Value PropertyTable::validate(const PropertyRule &rule, const Value &value)
 {
-    switch (spec.type) {
+    switch (rule.type) {
     case PropertyType::Boolean:
         if (value.type() == Value::Type::Object || value.isNull())
             throw refused();
@@ -422,13 +422,13 @@ Value PropertyTable::validate(const PropertySpec &spec, const Value &value)
     case PropertyType::Long:
     case PropertyType::Index: {
         const double r = basic::roundHalfEven(numberOf(value));
-        if (r < spec.min || r > spec.max)
+        if (r < rule.min || r > rule.max)
             throw refused();
         return Value(static_cast<qint32>(r));
     }
     case PropertyType::Twips: {
         const double d = numberOf(value);
-        if (d < -2147483648.0 || d > 2147483647.0 || (spec.positive && d < 0))
+        if (d < -2147483648.0 || d > 2147483647.0 || (rule.positive && d < 0))
             throw refused();
         return typedNumber(d);
     }
@@ -441,9 +441,9 @@ Value PropertyTable::validate(const PropertySpec &spec, const Value &value)
         // file's code page would be lost.
         if (s.contains(u'\r') || s.contains(u'\n') || s.contains(QChar(0)) || !isEncodable1252(s))
             throw refused();
-        if (spec.max > 0 && s.size() > spec.max)
+        if (rule.max > 0 && s.size() > rule.max)
             throw refused();
-        if (spec.type == PropertyType::Name && !isValidIdentifier(s))
+        if (rule.type == PropertyType::Name && !isValidIdentifier(s))
             throw refused();
         return Value(s);
     }
@@ -473,9 +473,9 @@ Value PropertyTable::validate(const PropertySpec &spec, const Value &value)
     throw refused();
 }
 
-QString PropertyTable::toFileText(const PropertySpec &spec, const Value &value)
+QString PropertyTable::toFileText(const PropertyRule &rule, const Value &value)
 {
-    switch (spec.type) {
+    switch (rule.type) {
     case PropertyType::Boolean:
         return value.toBool() ? QStringLiteral("-1  'True") : QStringLiteral("0   'False");
     case PropertyType::Integer:
@@ -496,12 +496,12 @@ QString PropertyTable::toFileText(const PropertySpec &spec, const Value &value)
     return value.toString();
 }
 
-Value PropertyTable::fromFileText(const PropertySpec *spec, const QString &valueText,
+Value PropertyTable::fromFileText(const PropertyRule *rule, const QString &valueText,
                                   const QString &comment)
 {
     const PropertyValue pv = parsePropertyValue(valueText);
-    if (spec) {
-        switch (spec->type) {
+    if (rule) {
+        switch (rule->type) {
         case PropertyType::Boolean:
             if (auto b = parseBoolean(valueText))
                 return Value(*b);

@@ -23,7 +23,7 @@ enum class PropertyType {
     Raw       // kept as written (fonts, pictures, custom values); read only
 };
 
-struct PropertySpec
+struct PropertyRule
 {
     QString name; // as the class spells it
     PropertyType type = PropertyType::Raw;
@@ -41,23 +41,23 @@ public:
     static const PropertyTable &instance();
 
     // "VB.Form", "Form" and "form" are the same class. Null for a class with no table.
-    const QList<PropertySpec> *classProperties(const QString &className) const;
+    const QList<PropertyRule> *classProperties(const QString &className) const;
     bool isKnownClass(const QString &className) const;
     // The properties of the class, for an unknown class the common ones.
-    const QList<PropertySpec> &properties(const QString &className) const;
+    const QList<PropertyRule> &properties(const QString &className) const;
     // Without regard to case; null when the class has no such property.
-    const PropertySpec *find(const QString &className, const QString &name) const;
+    const PropertyRule *find(const QString &className, const QString &name) const;
     // The class name as the table spells it ("Timer"), or the name given when unknown.
     QString canonicalClassName(const QString &className) const;
     // Every class that can be added to a form, for a toolbox.
     QStringList addableClasses() const;
 
     // The value assignment stores: converted to the property's type, or 380 when refused.
-    static automation::Value validate(const PropertySpec &spec, const automation::Value &value);
+    static automation::Value validate(const PropertyRule &rule, const automation::Value &value);
     // The text after '=' in the file (comment included for booleans).
-    static QString toFileText(const PropertySpec &spec, const automation::Value &value);
-    // A value as the file holds it, typed for the property (spec may be null: typed by its look).
-    static automation::Value fromFileText(const PropertySpec *spec, const QString &valueText,
+    static QString toFileText(const PropertyRule &rule, const automation::Value &value);
+    // A value as the file holds it, typed for the property (rule may be null: typed by its look).
+    static automation::Value fromFileText(const PropertyRule *rule, const QString &valueText,
                                           const QString &comment = QString());
 
 private:

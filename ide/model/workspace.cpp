@@ -201,7 +201,7 @@ QList<PropertyInfo> Workspace::properties(int formId, const QString &key) const
     const ControlNode *n = doc ? d->nodeForKey(*doc, key) : nullptr;
     if (!n)
         return out;
-    for (const PropertySpec &s : d->propertySpecs(*n)) {
+    for (const PropertyRule &s : d->propertyRules(*n)) {
         PropertyInfo p;
         p.name = s.name;
         p.value = d->readProperty(*doc, *n, s.name);
@@ -240,13 +240,13 @@ void Workspace::setGeometry(int formId, const QString &key, double left, double 
     const std::pair<const char *, double> values[] = {
         {"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}};
     // Check every value before changing any, so a refused one changes nothing.
-    PropertySpec scratch;
+    PropertyRule scratch;
     for (const auto &[name, v] : values) {
-        if (const PropertySpec *s = d->findSpec(*n, QString::fromLatin1(name), &scratch))
+        if (const PropertyRule *s = d->findRule(*n, QString::fromLatin1(name), &scratch))
             PropertyTable::validate(*s, Value(v));
     }
     for (const auto &[name, v] : values) {
-        if (d->findSpec(*n, QString::fromLatin1(name), &scratch) &&
+        if (d->findRule(*n, QString::fromLatin1(name), &scratch) &&
             d->readProperty(doc, *n, QString::fromLatin1(name)).toDouble() != v)
             d->writeProperty(doc, *n, QString::fromLatin1(name), Value(v), Origin::Designer);
     }

@@ -66,9 +66,9 @@ Value typedNumber(double d)
 }
 
 // A property of a class the table does not cover, typed by how the file writes it.
-PropertySpec specByLook(const FormProperty &p)
+PropertyRule ruleByLook(const FormProperty &p)
 {
-    PropertySpec s;
+    PropertyRule s;
     s.name = p.name;
     QString v, c;
     splitValueAndComment(p.valueText, &v, &c);
@@ -414,25 +414,25 @@ void WorkspaceData::undo()
 
 // --- properties -------------------------------------------------------------------------
 
-QList<PropertySpec> WorkspaceData::propertySpecs(const ControlNode &n) const
+QList<PropertyRule> WorkspaceData::propertyRules(const ControlNode &n) const
 {
     const PropertyTable &table = PropertyTable::instance();
     const QString cls = n.shortClassName();
-    QList<PropertySpec> specs = table.properties(cls);
+    QList<PropertyRule> rules = table.properties(cls);
     for (const FormProperty &p : n.properties()) {
         if (!table.find(cls, p.name))
-            specs << specByLook(p);
+            rules << ruleByLook(p);
     }
-    return specs;
+    return rules;
 }
 
-const PropertySpec *WorkspaceData::findSpec(const ControlNode &n, const QString &name,
-                                            PropertySpec *scratch) const
+const PropertyRule *WorkspaceData::findRule(const ControlNode &n, const QString &name,
+                                            PropertyRule *scratch) const
 {
-    if (const PropertySpec *s = PropertyTable::instance().find(n.shortClassName(), name))
+    if (const PropertyRule *s = PropertyTable::instance().find(n.shortClassName(), name))
         return s;
     if (auto p = n.property(name.trimmed())) {
-        *scratch = specByLook(*p);
+        *scratch = ruleByLook(*p);
         return scratch;
     }
     return nullptr;
@@ -451,38 +451,38 @@ Value WorkspaceData::readFormGeometry(const ControlNode &n, const QString &name)
 Value WorkspaceData::readProperty(const Document &doc, const ControlNode &n,
                                   const QString &name) const
 {
-    PropertySpec scratch;
-    const PropertySpec *spec = findSpec(n, name, &scratch);
-    if (!spec)
+    PropertyRule scratch;
+    const PropertyRule *rule = findRule(n, name, &scratch);
+    if (!rule)
         throw Error::propertyNotFound();
-    if (spec->type == PropertyType::Name)
+    if (rule->type == PropertyType::Name)
         return Value(n.parent() ? n.name() : doc.file->moduleName());
-    if (spec->type == PropertyType::Index) {
+    if (rule->type == PropertyType::Index) {
         const auto index = n.index();
         return index ? Value(qint32(*index)) : Value();
     }
-    if (!n.parent() && outerIndex(spec->name) >= 0)
-        return readFormGeometry(n, spec->name);
-    if (auto p = n.property(spec->name)) {
+    if (!n.parent() && outerIndex(rule->name) >= 0)
+        return readFormGeometry(n, rule->name);
+    if (auto p = n.property(rule->name)) {
         QString v, c;
         splitValueAndComment(p->valueText, &v, &c);
-        return PropertyTable::fromFileText(spec, v, p->comment.isEmpty() ? c : p->comment);
+        return PropertyTable::fromFileText(rule, v, p->comment.isEmpty() ? c : p->comment);
     }
-    return spec->defaultValue;
+    return rule->defaultValue;
 }
 
-void WorkspaceData::writeFormGeometry(ControlNode &n, const PropertySpec &spec, double value)
+void WorkspaceData::writeFormGeometry(ControlNode &n, const PropertyRule &rule, double value)
 {
-    const int i = outerIndex(spec.name);
+    const int i = outerIndex(rule.name);
     const QString &client = ClientOf[i][1];
-    const double old = readFormGeometry(n, spec.name).toDouble();
+    const double old = readFormGeometry(n, rule.name).toDouble();
     const auto oldClient = storedNumber(n, client);
-    if (n.hasProperty(spec.name) || !oldClient)
-        n.setProperty(spec.name, formatNumber(value));
+    if (n.hasProperty(rule.name) || !oldClient)
+        n.setProperty(rule.name, formatNumber(value));
     if (!oldClient)
         return;
     double newClient = *oldClient + (value - old);
-    if (spec.positive && newClient < 0)
+    if (rule.positive && newClient < 0)
         newClient = 0;
     n.setProperty(client, formatNumber(newClient));
     // A twips scale follows the client area.
@@ -536,13 +536,13 @@ void WorkspaceData::setIndex(Document &doc, ControlNode &n, int index)
 void WorkspaceData::writeProperty(Document &doc, ControlNode &n, const QString &name,
                                   const Value &value, Origin origin)
 {
-    PropertySpec scratch;
-    const PropertySpec *spec = findSpec(n, name, &scratch);
-    if (!spec)
+    PropertyRule scratch;
+    const PropertyRule *rule = findRule(n, name, &scratch);
+    if (!rule)
         throw Error::propertyNotFound();
-    const Value v = PropertyTable::validate(*spec, value);
+    const Value v = PropertyTable::validate(*rule, value);
     beginChange(origin, &doc);
-    switch (spec->type) {
+    switch (rule->type) {
     case PropertyType::Name:
         rename(doc, n, v.toString());
         break;
@@ -551,19 +551,19 @@ void WorkspaceData::writeProperty(Document &doc, ControlNode &n, const QString &
         break;
     case PropertyType::Shortcut:
         if (v.toLong() == 0)
-            n.removeProperty(spec->name);
+            n.removeProperty(rule->name);
         else
-            n.setProperty(spec->name, PropertyTable::toFileText(*spec, v));
+            n.setProperty(rule->name, PropertyTable::toFileText(*rule, v));
         break;
     default:
-        if (!n.parent() && outerIndex(spec->name) >= 0)
-            writeFormGeometry(n, *spec, v.toDouble());
+        if (!n.parent() && outerIndex(rule->name) >= 0)
+            writeFormGeometry(n, *rule, v.toDouble());
         else
-            n.setProperty(spec->name, PropertyTable::toFileText(*spec, v));
+            n.setProperty(rule->name, PropertyTable::toFileText(*rule, v));
         break;
     }
-    const bool shape = spec->type == PropertyType::Name || spec->type == PropertyType::Index ||
-                       isGeometry(spec->name);
+    const bool shape = rule->type == PropertyType::Name || rule->type == PropertyType::Index ||
+                       isGeometry(rule->name);
     markDirty(doc, shape ? Workspace::Change::Controls : Workspace::Change::Properties);
 }
 

@@ -13,7 +13,7 @@
 
 namespace vbhost {
 
-struct PropertySpec;
+struct PropertyRule;
 
 // One form, module or class of the open project. Controls carry ids of their own so that
 // automation objects keep addressing the same control through renames and undo.
@@ -105,9 +105,9 @@ public:
     void undo();
 
     // --- properties ---
-    QList<PropertySpec> propertySpecs(const ControlNode &node) const;
-    const PropertySpec *findSpec(const ControlNode &node, const QString &name,
-                                 PropertySpec *scratch) const;
+    QList<PropertyRule> propertyRules(const ControlNode &node) const;
+    const PropertyRule *findRule(const ControlNode &node, const QString &name,
+                                 PropertyRule *scratch) const;
     automation::Value readProperty(const Document &doc, const ControlNode &node,
                                    const QString &name) const;
     void writeProperty(Document &doc, ControlNode &node, const QString &name,
@@ -136,7 +136,7 @@ public:
 private:
     void rename(Document &doc, ControlNode &node, const QString &name);
     void setIndex(Document &doc, ControlNode &node, int index);
-    void writeFormGeometry(ControlNode &node, const PropertySpec &spec, double value);
+    void writeFormGeometry(ControlNode &node, const PropertyRule &rule, double value);
     automation::Value readFormGeometry(const ControlNode &node, const QString &name) const;
     std::unique_ptr<Document> restoreDocument(int id, const UndoStep::DocumentState &s);
     UndoStep::DocumentState snapshot(const Document &doc) const;

@@ -5,21 +5,21 @@
 
 using automation::Error;
 using automation::Value;
-using vbhost::PropertySpec;
+using vbhost::PropertyRule;
 using vbhost::PropertyTable;
 
 namespace {
 
-const PropertySpec &spec(const char *cls, const char *name)
+const PropertyRule &rule(const char *cls, const char *name)
 {
-    const PropertySpec *s =
+    const PropertyRule *s =
         PropertyTable::instance().find(QString::fromLatin1(cls), QString::fromLatin1(name));
     if (!s)
         throw std::runtime_error(std::string("no property ") + cls + "." + name);
     return *s;
 }
 
-int errorOf(const PropertySpec &s, const Value &v)
+int errorOf(const PropertyRule &s, const Value &v)
 {
     try {
         PropertyTable::validate(s, v);
@@ -33,10 +33,10 @@ int errorOf(const PropertySpec &s, const Value &v)
 
 TEST(PropertyTableTest, NamesMatchWithoutRegardToCase)
 {
-    EXPECT_EQ(spec("VB.Form", "borderstyle").name, u"BorderStyle");
-    EXPECT_EQ(spec("Form", "Controlbox").name, u"ControlBox");
-    EXPECT_EQ(spec("Menu", "checked").name, u"Checked");
-    EXPECT_EQ(spec("timer", "INTERVAL").name, u"Interval");
+    EXPECT_EQ(rule("VB.Form", "borderstyle").name, u"BorderStyle");
+    EXPECT_EQ(rule("Form", "Controlbox").name, u"ControlBox");
+    EXPECT_EQ(rule("Menu", "checked").name, u"Checked");
+    EXPECT_EQ(rule("timer", "INTERVAL").name, u"Interval");
     EXPECT_EQ(PropertyTable::instance().find("Timer", "Width"), nullptr);
     EXPECT_EQ(PropertyTable::instance().find("Line", "Left"), nullptr);
 }
@@ -70,7 +70,7 @@ class ValidateTest : public ::testing::TestWithParam<Refusal>
 TEST_P(ValidateTest, ChecksRangeAndType)
 {
     const Refusal &r = GetParam();
-    EXPECT_EQ(errorOf(spec(r.cls, r.name), r.value), r.error)
+    EXPECT_EQ(errorOf(rule(r.cls, r.name), r.value), r.error)
         << r.cls << "." << r.name << " = " << r.value.debugText().toStdString();
 }
 
@@ -100,12 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PropertyTableTest, ValidatedValuesAreTyped)
 {
-    EXPECT_EQ(PropertyTable::validate(spec("Form", "ControlBox"), qint16(0)), Value(false));
-    EXPECT_EQ(PropertyTable::validate(spec("Menu", "Checked"), "True"), Value(true));
-    EXPECT_EQ(PropertyTable::validate(spec("Form", "BorderStyle"), 2.5), Value(qint32(2)));
-    EXPECT_EQ(PropertyTable::validate(spec("Form", "Left"), 100.25), Value(100.25));
-    EXPECT_EQ(PropertyTable::validate(spec("Form", "Caption"), qint16(12)), Value("12"));
-    EXPECT_EQ(PropertyTable::validate(spec("Menu", "Shortcut"), "{F4}"), Value(qint32(30)));
+    EXPECT_EQ(PropertyTable::validate(rule("Form", "ControlBox"), qint16(0)), Value(false));
+    EXPECT_EQ(PropertyTable::validate(rule("Menu", "Checked"), "True"), Value(true));
+    EXPECT_EQ(PropertyTable::validate(rule("Form", "BorderStyle"), 2.5), Value(qint32(2)));
+    EXPECT_EQ(PropertyTable::validate(rule("Form", "Left"), 100.25), Value(100.25));
+    EXPECT_EQ(PropertyTable::validate(rule("Form", "Caption"), qint16(12)), Value("12"));
+    EXPECT_EQ(PropertyTable::validate(rule("Menu", "Shortcut"), "{F4}"), Value(qint32(30)));
 }
 
 struct ShortcutCase
@@ -121,7 +121,7 @@ class ShortcutTest : public ::testing::TestWithParam<ShortcutCase>
 TEST_P(ShortcutTest, MapsCodesToFileTextAndBack)
 {
     const auto &c = GetParam();
-    const PropertySpec &s = spec("Menu", "Shortcut");
+    const PropertyRule &s = rule("Menu", "Shortcut");
     EXPECT_EQ(PropertyTable::toFileText(s, Value(qint32(c.code))), QString::fromLatin1(c.text));
     EXPECT_EQ(PropertyTable::fromFileText(&s, QString::fromLatin1(c.text)), Value(qint32(c.code)));
 }
@@ -150,6 +150,6 @@ TEST(PropertyTableTest, FileValuesAreTyped)
 
 TEST(PropertyTableTest, BooleansAreWrittenAsTheDesignerWritesThem)
 {
-    EXPECT_EQ(PropertyTable::toFileText(spec("Form", "ControlBox"), false), u"0   'False");
-    EXPECT_EQ(PropertyTable::toFileText(spec("Menu", "Checked"), true), u"-1  'True");
+    EXPECT_EQ(PropertyTable::toFileText(rule("Form", "ControlBox"), false), u"0   'False");
+    EXPECT_EQ(PropertyTable::toFileText(rule("Menu", "Checked"), true), u"-1  'True");
 }
