@@ -28,7 +28,10 @@ struct AddInManager::Server
 
 AddInManager::AddInManager(Workspace &workspace, QObject *parent)
     : QObject(parent), m_workspace(workspace)
-{}
+{
+    // AfterClick into an add-in process must never wait for it.
+    installRemoteInvoker();
+}
 
 AddInManager::~AddInManager()
 {
@@ -96,6 +99,12 @@ qint64 AddInManager::processId(const QString &progId) const
 {
     const Server *s = find(progId);
     return s && s->launcher ? s->launcher->processId() : 0;
+}
+
+automation::ObjectPtr AddInManager::addInObject(const QString &progId) const
+{
+    const Server *s = find(progId);
+    return s && isRunning(progId) ? s->object : nullptr;
 }
 
 void AddInManager::writeLoaded(const QString &progId, bool loaded)

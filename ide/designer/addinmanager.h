@@ -48,6 +48,8 @@ public:
     // Why the last load failed or the add-in went away; empty when it did not.
     QString lastError(const QString &progId) const;
     qint64 processId(const QString &progId) const; // 0 when not running
+    // The add-in's connect object while it runs; null otherwise.
+    automation::ObjectPtr addInObject(const QString &progId) const;
 
     void load(const QString &progId);
     void unload(const QString &progId);
