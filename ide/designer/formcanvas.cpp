@@ -149,7 +149,8 @@ void FormCanvas::paintEvent(QPaintEvent *)
 
     const QStringList selected = selection();
     const QPoint delta = m_dragging ? m_currentPos - m_pressPos : QPoint();
-    for (qsizetype s = 0; s < selected.size(); ++s) {
+    // Last to first, so that the reference's handles stay visible over controls stacked on it.
+    for (qsizetype s = selected.size() - 1; s >= 0; --s) {
         const int i = m_layout.indexOf(selected[s]);
         if (i < 0)
             continue;
