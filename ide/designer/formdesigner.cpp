@@ -48,6 +48,7 @@ FormDesigner::FormDesigner(Workspace &workspace, int formId, QWidget *parent)
 
     auto *sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("formSheet"));
+    sheet->setAccessibleName(tr("Form sheet"));
     auto *sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->setContentsMargins(8, 8, 8, 8);
     sheetLayout->addWidget(window, 0, Qt::AlignLeft | Qt::AlignTop);

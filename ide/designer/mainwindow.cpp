@@ -62,6 +62,7 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setAccessibleName(tr("Status"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setAccessibleName(tr("Status bar"));
     statusBar()->addWidget(m_status, 1);
 
     createMenus();

@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -358,4 +360,83 @@ TEST_F(DesignerTest, MalformedFormIsNamedWithItsLineAndNothingIsWritten)
     EXPECT_EQ(readAll(broken.filePath("Demo.vbp")), vbp);
     // The project that was open stays open.
     EXPECT_EQ(ws().projectPath(), dir.filePath("Demo.vbp"));
+}
+
+TEST_F(DesignerTest, ExplorerOpensDesignersAndCode)
+{
+    QTreeWidget *tree = window->explorer()->tree();
+    QTreeWidgetItem *options = tree->topLevelItem(0)->child(0)->child(1);
+    ASSERT_EQ(options->text(0), "frmOptions");
+    tree->setCurrentItem(options);
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_NE(window->designer(documentId("frmOptions")), nullptr);
+    EXPECT_EQ(ws().activeForm(), documentId("frmOptions"));
+
+    QTreeWidgetItem *module = tree->topLevelItem(0)->child(1)->child(0);
+    tree->setCurrentItem(module);
+    QTest::keyClick(tree, Qt::Key_Return);
+    auto *code = qobject_cast<CodeView *>(window->mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(code, nullptr);
+    EXPECT_EQ(code->documentId(), documentId("DemoMod"));
+    // A code window makes no form active: add-ins see ActiveForm as Nothing.
+    EXPECT_EQ(ws().activeForm(), -1);
+}
+
+TEST_F(DesignerTest, AddInsMenuListsItemsAndChoosingCallsTheHandler)
+{
+    const Value app = Value(ws().application());
+    const Value items = automation::invoke(automation::invoke(app, "AddInMenu"), "MenuItems");
+    const Value item = automation::invoke(items, "Add", {"Local Tool"});
+    int clicks = 0;
+    auto handler = std::make_shared<automation::DispatchObject>();
+    handler->method("AfterClick", [&](const automation::Values &) {
+        ++clicks;
+        return Value();
+    });
+    automation::invoke(item, "ConnectEvents", {Value(handler)});
+
+    QAction *action = nullptr;
+    for (QAction *a : window->addInsMenu()->actions()) {
+        if (a->text() == "Local Tool")
+            action = a;
+    }
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(window->addInsMenu()->actions().first()->text(), "Add-In &Manager...");
+    action->trigger();
+    QTRY_COMPARE(clicks, 1);
+
+    automation::invoke(items, "Remove", {item});
+    for (QAction *a : window->addInsMenu()->actions())
+        EXPECT_NE(a->text(), "Local Tool");
+}
+
+TEST_F(DesignerTest, ItemOfAnAddInThatIsNotRunningSaysSo)
+{
+    const Value app = Value(ws().application(QStringLiteral("Gone.connect")));
+    automation::invoke(automation::invoke(automation::invoke(app, "AddInMenu"), "MenuItems"), "Add",
+                       {"Orphan"});
+    ASSERT_EQ(ws().addInMenuItems().size(), 1);
+    window->chooseAddInItem(ws().addInMenuItems().first().id);
+    ASSERT_EQ(services.messageBoxes().size(), 1);
+    EXPECT_EQ(services.messageBoxes().first().prompt,
+              "The add-in Gone.connect is no longer running.");
+}
+
+TEST_F(DesignerTest, EveryNamedWidgetHasAnAccessibleName)
+{
+    window->openCode(documentId("Counter"));
+    QStringList missing;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith("qt_"))
+            continue;
+        if (w->accessibleName().isEmpty())
+            missing << name;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
+    for (const char *name :
+         {"projectTree", "propertyTable", "formCanvas", "codeView", "menuPreview", "documents"})
+        EXPECT_NE(window->findChild<QWidget *>(name), nullptr) << name;
+    EXPECT_NE(window->findChild<FormCanvas *>()->focusPolicy() & Qt::TabFocus, 0);
 }
