@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMenu>
+#include <QSet>
 
 namespace vbhost {
 
@@ -52,9 +53,17 @@ MenuPreview::MenuPreview(Workspace &workspace, int formId, QWidget *parent)
 void MenuPreview::rebuild()
 {
     clear();
-    QHash<QString, QMenu *> menus; // lower-case key -> the submenu it opens
+    // The menus of the last build; submenus go with their parents. Qt's own menus stay.
+    for (const QPointer<QMenu> &menu : std::as_const(m_menus))
+        delete menu.data();
+    m_menus.clear();
     const QList<ControlInfo> controls = m_workspace.controls(m_formId);
-    QMenu *root = nullptr;
+    QSet<QString> withItems; // lower-case keys of menus that open a submenu
+    for (const ControlInfo &c : controls) {
+        if (c.isMenu && !c.parentKey.isEmpty())
+            withItems.insert(c.parentKey.toLower());
+    }
+    QHash<QString, QMenu *> menus; // lower-case key -> the submenu it opens
     for (const ControlInfo &c : controls) {
         if (!c.isMenu)
             continue;
@@ -70,38 +79,34 @@ void MenuPreview::rebuild()
         const QString shortcut = shortcutOf(
             menuProperty(m_workspace, m_formId, c.key, QStringLiteral("Shortcut"), QString()));
 
-        QMenu *parentMenu = c.parentKey.isEmpty() ? root : menus.value(c.parentKey.toLower());
+        QMenu *parentMenu = menus.value(c.parentKey.toLower());
         if (!c.parentKey.isEmpty() && !parentMenu)
             continue; // the parent is not a menu we built
         QAction *action = nullptr;
         if (caption == QLatin1String("-") && parentMenu) {
             action = parentMenu->addSeparator();
-        } else {
+        } else if (withItems.contains(c.key.toLower())) {
             auto *menu = new QMenu(caption, parentMenu ? static_cast<QWidget *>(parentMenu)
                                                        : static_cast<QWidget *>(this));
             menu->setObjectName(c.key);
             menu->setAccessibleName(stripAccessKey(caption));
             menus.insert(c.key.toLower(), menu);
+            if (!parentMenu)
+                m_menus << menu;
             action = parentMenu ? parentMenu->addMenu(menu) : addMenu(menu);
-            action->setObjectName(c.key);
-            if (!shortcut.isEmpty()) {
-                // Shown, not bound: the designer's own shortcuts stay in charge.
-                action->setText(caption + QLatin1Char('\t') + shortcut);
-            }
+        } else {
+            // Shown, not bound: the designer's own shortcuts stay in charge.
+            const QString text =
+                shortcut.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcut;
+            action = parentMenu ? parentMenu->addAction(text) : addAction(text);
         }
+        action->setObjectName(c.key);
         action->setVisible(visible);
         action->setEnabled(enabled);
         if (checked) {
             action->setCheckable(true);
             action->setChecked(true);
         }
-    }
-    // A menu item without sub-items is an ordinary action, not an empty submenu.
-    for (QMenu *menu : std::as_const(menus)) {
-        if (!menu->actions().isEmpty() || !menu->menuAction())
-            continue;
-        QAction *a = menu->menuAction();
-        a->setMenu(nullptr);
     }
     setVisible(!actions().isEmpty());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace vbhost {
 
@@ -20,6 +22,7 @@ public:
 private:
     Workspace &m_workspace;
     int m_formId;
+    QList<QPointer<QMenu>> m_menus; // top-level menus of the last build
 };
 
 } // namespace vbhost

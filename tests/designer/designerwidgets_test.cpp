@@ -270,6 +270,14 @@ TEST_F(DesignerTest, MenuPreviewHasCaptionsAndShortcuts)
     EXPECT_TRUE(file->actions().at(2)->isSeparator());
     QMenu *edit = menu->actions().at(1)->menu();
     EXPECT_EQ(edit->actions().at(2)->text(), "&Clear All\tCtrl+F5");
+
+    // Every change rebuilds the preview; the old menus go.
+    const qsizetype menus = menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size();
+    ws().setProperty(formId, "mnuFileNew", "Caption", Value("&Fresh Order"));
+    ws().setProperty(formId, "mnuHelpAbout", "Checked", Value(true));
+    EXPECT_EQ(menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), menus);
+    EXPECT_EQ(menu->actions().first()->menu()->actions().first()->text(), "&Fresh Order\tCtrl+N");
+    EXPECT_TRUE(menu->actions().at(2)->menu()->actions().first()->isChecked());
 }
 
 TEST_F(DesignerTest, CodeViewShowsTheCodeSection)
