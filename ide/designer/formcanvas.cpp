@@ -257,7 +257,12 @@ void FormCanvas::paintControl(QPainter &p, int index, const QRect &r)
         o.subControls = QStyle::SC_All;
         if (o.orientation == Qt::Horizontal)
             o.state |= QStyle::State_Horizontal;
+        // The style lays a scroll bar out from the origin; draw it there and move it.
+        o.rect = QRect(QPoint(0, 0), r.size());
+        p.save();
+        p.translate(r.topLeft());
         st->drawComplexControl(QStyle::CC_ScrollBar, &o, &p, this);
+        p.restore();
     } else if (isClass(c, "Label")) {
         const double border =
             numberProperty(m_workspace, m_formId, key, QStringLiteral("BorderStyle"), 0);
