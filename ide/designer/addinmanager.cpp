@@ -33,6 +33,13 @@ AddInManager::AddInManager(Workspace &workspace, QObject *parent)
     installRemoteInvoker();
 }
 
+void AddInManager::retire(std::unique_ptr<ServerLauncher> launcher)
+{
+    // Not deleted here: this may run inside one of its signals. Kept until the manager goes, so
+    // that its process is still ended when the application quits.
+    m_retired.push_back(std::move(launcher));
+}
+
 AddInManager::~AddInManager()
 {
     // The servers end by themselves when their connection closes.
@@ -43,6 +50,7 @@ AddInManager::~AddInManager()
         }
     }
     m_servers.clear();
+    m_retired.clear();
 }
 
 QStringList AddInManager::registered() const
@@ -147,7 +155,7 @@ void AddInManager::load(const QString &progId)
         // The earlier run is over or on its way out; its process keeps its grace period.
         server->launcher->disconnect(this);
         server->launcher->stop();
-        server->launcher.release()->deleteLater();
+        retire(std::move(server->launcher));
     }
     // Items left behind by an earlier run that went away would only say it is gone.
     m_workspace.removeMenuItemsOf(server->progId);
@@ -223,12 +231,17 @@ void AddInManager::serverEnded(Server *server, const QString &why)
         return;
     const bool expected = server->state == State::Unloading;
     ++server->generation;
-    server->object.reset();
     if (server->launcher) {
         server->launcher->disconnect(this);
-        server->launcher->stop(); // a process that lingers is killed after the grace period
-        server->launcher.release()->deleteLater();
+        // A server that never connected has nothing to finish: it goes at once. Others get
+        // the grace period to end by themselves before they are killed.
+        if (!server->object)
+            server->launcher->setStopGracePeriod(0);
+        server->object.reset();
+        server->launcher->stop();
+        retire(std::move(server->launcher));
     }
+    server->object.reset();
     if (expected) {
         // DisconnectAddIn removes its items; an add-in that could not is tidied up here.
         m_workspace.removeMenuItemsOf(server->progId);

@@ -6,6 +6,11 @@
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <vector>
+
+namespace automation {
+class ServerLauncher;
+}
 
 namespace vbhost {
 
@@ -71,9 +76,11 @@ private:
     void serverCreated(Server *server, const automation::ObjectPtr &object);
     void serverEnded(Server *server, const QString &why);
     void writeLoaded(const QString &progId, bool loaded);
+    void retire(std::unique_ptr<automation::ServerLauncher> launcher);
 
     Workspace &m_workspace;
     QHash<QString, std::shared_ptr<Server>> m_servers; // keyed by lower-case ProgID
+    std::vector<std::unique_ptr<automation::ServerLauncher>> m_retired;
     int m_unloadTimeout = 5000;
 };
 
