@@ -29,6 +29,12 @@ CodeView::CodeView(Workspace &workspace, int documentId, QWidget *parent)
     reload();
 }
 
+CodeView::~CodeView()
+{
+    if (m_commitTimer.isActive())
+        commit();
+}
+
 void CodeView::reload()
 {
     QString text = m_workspace.code(m_documentId);
@@ -48,12 +54,16 @@ void CodeView::commit()
 {
     m_commitTimer.stop();
     QString text = toPlainText();
-    QString current = m_workspace.code(m_documentId);
-    current.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (text == current)
-        return;
-    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    m_workspace.setCode(m_documentId, text);
+    try {
+        QString current = m_workspace.code(m_documentId);
+        current.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (text == current)
+            return;
+        text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+        m_workspace.setCode(m_documentId, text);
+    } catch (const automation::Error &) {
+        // The document left the project meanwhile; there is nowhere to put the text.
+    }
 }
 
 void CodeView::focusOutEvent(QFocusEvent *event)

@@ -16,6 +16,8 @@ class CodeView : public QPlainTextEdit
 
 public:
     CodeView(Workspace &workspace, int documentId, QWidget *parent = nullptr);
+    // Hands over what was typed since the last pause: closing the window loses nothing.
+    ~CodeView() override;
 
     int documentId() const { return m_documentId; }
     // Hands pending edits to the workspace.

@@ -293,6 +293,18 @@ TEST_F(DesignerTest, CodeViewShowsTheCodeSection)
     EXPECT_TRUE(ws().isModified());
 }
 
+TEST_F(DesignerTest, CodeTypedJustBeforeClosingTheWindowIsKept)
+{
+    const int id = documentId("Counter");
+    CodeView *code = window->openCode(id);
+    code->moveCursor(QTextCursor::End);
+    QTest::keyClicks(code, "' last words");
+    window->mdiArea()->activeSubWindow()->close(); // before the pause that would hand it over
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ws().code(id).contains("' last words"));
+    EXPECT_TRUE(ws().isModified());
+}
+
 class UnsavedChangesTest : public DesignerTest
 {
 protected:
