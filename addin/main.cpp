@@ -6,6 +6,7 @@
 // being shown (see addin/host/recordingservices.h), for driving the add-in from another process.
 
 #include "addin/host/connect.h"
+#include "addin/host/consoleservices.h"
 #include "addin/host/hostapp.h"
 #include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
@@ -20,6 +21,14 @@
 
 int main(int argc, char **argv)
 {
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    // Registering from a terminal or a script needs no display; errors then go to stderr.
+    const bool console = !automation::isEmbedding(rawArguments) && tolvar::hasNoDisplay();
+    if (console)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvar"));
     // Without its tool window the server still serves the environment.
@@ -28,10 +37,12 @@ int main(int argc, char **argv)
     const QString appTitle = QStringLiteral("Tolvar");
     const QString fakeUi = qEnvironmentVariable("TOLVAR_FAKE_UI");
     std::unique_ptr<ui::Services> services;
-    if (fakeUi.isEmpty())
-        services = std::make_unique<ui::QtServices>(appTitle);
-    else
+    if (!fakeUi.isEmpty())
         services = std::make_unique<tolvar::RecordingServices>(fakeUi, appTitle);
+    else if (console)
+        services = std::make_unique<tolvar::ConsoleServices>(appTitle);
+    else
+        services = std::make_unique<ui::QtServices>(appTitle);
     ui::setServices(services.get());
 
     auto factory = std::make_shared<automation::ClassFactory>();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/ui/qtservices.h"
+
+namespace tolvar {
+
+// The real services for a run without a display (registering from a terminal or a script):
+// message boxes are written to standard error and answered with their default button.
+class ConsoleServices : public ui::QtServices
+{
+public:
+    using ui::QtServices::QtServices;
+
+    int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
+               const QString &helpfile = {}, int context = 0) override;
+};
+
+// True when no display server is named and no Qt platform chosen.
+bool hasNoDisplay();
+
+} // namespace tolvar
