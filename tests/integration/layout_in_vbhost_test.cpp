@@ -7,6 +7,7 @@
 #include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/toolwindow.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "ide/designer/formcanvas.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"
 
@@ -190,5 +191,56 @@ INSTANTIATE_TEST_SUITE_P(
                       ButtonCase{"SizeW", sameWidth}, ButtonCase{"SizeH", sameHeight},
                       ButtonCase{"SizeB", sameSize}),
     [](const auto &info) { return std::string(info.param.button); });
+
+// The developer's path: controls picked on the designer canvas by click and Ctrl+click, then
+// the align-left button; the canvas redraws them on one left edge.
+TEST(LayoutInDesignerTest, AlignLeftMovesControlsPickedOnTheCanvas)
+{
+    QTemporaryDir project;
+    copyDemo(project.path());
+    vbhost::Workspace workspace;
+    workspace.open(project.filePath("Demo.vbp"));
+    int formId = -1;
+    for (const auto &doc : workspace.documents())
+        if (doc.name == "frmMain")
+            formId = doc.id;
+    ASSERT_GE(formId, 0);
+    workspace.setActiveForm(formId);
+
+    vbhost::FormCanvas canvas(workspace, formId);
+    canvas.resize(canvas.sizeHint());
+    canvas.show();
+    for (int i = 0; i < Selected.size(); ++i) {
+        const QRect r = canvas.controlRect(Selected[i]);
+        ASSERT_FALSE(r.isNull()) << qPrintable(Selected[i]);
+        QTest::mouseClick(&canvas, Qt::LeftButton, i ? Qt::ControlModifier : Qt::NoModifier,
+                          r.center());
+    }
+    ASSERT_EQ(workspace.selection(), Selected);
+    QSet<int> lefts;
+    for (const QString &key : Selected)
+        lefts << canvas.controlRect(key).left();
+    ASSERT_GT(lefts.size(), 1);
+
+    ui::FakeServices fake;
+    ui::ScopedServices scoped(&fake);
+    tolvar::setAddInFolderForTesting(qEnvironmentVariable("TOLVAR_ADDIN_DIR"));
+    tolvar::forms().reset();
+    tolvar::HostApp = automation::Value(workspace.application("tolvar"));
+    tolvar::LoadToolWindow();
+    ASSERT_NE(tolvar::toolWindow(), nullptr);
+    QTest::mouseClick(tolvar::toolWindow()->findChild<QWidget *>("LeftA"), Qt::LeftButton);
+
+    lefts.clear();
+    for (const QString &key : Selected)
+        lefts << canvas.controlRect(key).left();
+    EXPECT_EQ(lefts.size(), 1);
+    EXPECT_TRUE(workspace.isModified());
+
+    tolvar::unloadToolWindowForTesting();
+    tolvar::forms().reset();
+    tolvar::HostApp = automation::Value();
+    tolvar::setAddInFolderForTesting(QString());
+}
 
 } // namespace
