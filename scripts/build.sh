@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures (once) and builds everything into build/.
+# Configures and builds everything into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-[ -f build/CMakeCache.txt ] || cmake --preset default
+# Configure every time: subsystem, test and benchmark folders are found when configuring.
+cmake --preset default > /dev/null
 cmake --build --preset default
