@@ -11,8 +11,7 @@ class Error : public std::exception
 public:
     Error(qint32 number, QString description)
         : m_number(number), m_description(std::move(description)), m_what(m_description.toUtf8())
-    {
-    }
+    {}
 
     qint32 number() const { return m_number; }
     const QString &description() const { return m_description; }
@@ -36,10 +35,7 @@ public:
     {
         return {450, QStringLiteral("Wrong number of arguments or invalid property assignment")};
     }
-    static Error invalidCall()
-    {
-        return {5, QStringLiteral("Invalid procedure call or argument")};
-    }
+    static Error invalidCall() { return {5, QStringLiteral("Invalid procedure call or argument")}; }
     static Error disconnected()
     {
         return {-2147417848, QStringLiteral("Automation error: the object invoked has "

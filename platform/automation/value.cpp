@@ -10,8 +10,7 @@ namespace automation {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts...
+template <class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
@@ -60,7 +59,9 @@ double Value::toDouble() const
 {
     return std::visit(Overloaded{
                           [](EmptyTag) { return 0.0; },
-                          [](NullTag) -> double { throw Error{94, "Invalid use of Null"}; },
+                          [](NullTag) -> double {
+                              throw Error{94, "Invalid use of Null"};
+                          },
                           [](bool b) { return b ? -1.0 : 0.0; },
                           [](qint16 i) { return double(i); },
                           [](qint32 l) { return double(l); },
@@ -95,17 +96,20 @@ bool Value::toBool() const
 
 QString Value::toString() const
 {
-    return std::visit(Overloaded{
-                          [](EmptyTag) { return QString(); },
-                          [](NullTag) -> QString { throw Error{94, "Invalid use of Null"}; },
-                          [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); },
-                          [](qint16 i) { return QString::number(i); },
-                          [](qint32 l) { return QString::number(l); },
-                          [](double d) { return basic::numberToText(d); },
-                          [](const QString &s) { return s; },
-                          [](const ObjectPtr &) -> QString { throw Error::typeMismatch(); },
-                      },
-                      m_data);
+    return std::visit(
+        Overloaded{
+            [](EmptyTag) { return QString(); },
+            [](NullTag) -> QString {
+                throw Error{94, "Invalid use of Null"};
+            },
+            [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); },
+            [](qint16 i) { return QString::number(i); },
+            [](qint32 l) { return QString::number(l); },
+            [](double d) { return basic::numberToText(d); },
+            [](const QString &s) { return s; },
+            [](const ObjectPtr &) -> QString { throw Error::typeMismatch(); },
+        },
+        m_data);
 }
 
 ObjectPtr Value::toObject() const

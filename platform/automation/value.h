@@ -36,10 +36,9 @@ public:
     Value(const char *s) : m_data(QString::fromUtf8(s)) {}
     Value(ObjectPtr o) : m_data(std::move(o)) {}
     template <class T>
-        requires std::is_base_of_v<Object, T>
-    Value(std::shared_ptr<T> o) : m_data(ObjectPtr(std::move(o)))
-    {
-    }
+    requires std::is_base_of_v<Object, T> Value(std::shared_ptr<T> o)
+        : m_data(ObjectPtr(std::move(o)))
+    {}
 
     static Value null() { return Value(NullTag{}); }
     static Value nothing() { return Value(ObjectPtr()); }
@@ -70,6 +69,5 @@ private:
 };
 
 using Values = QList<Value>;
-
 
 } // namespace automation

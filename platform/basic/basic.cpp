@@ -43,8 +43,9 @@ double radixValue(const QString &digits, int radix)
 {
     quint64 v = 0;
     for (QChar c : digits) {
-        v = v * radix + static_cast<quint64>(c.digitValue() >= 0 ? c.digitValue()
-                                                                 : c.toUpper().unicode() - 'A' + 10);
+        v = v * radix + static_cast<quint64>(c.digitValue() >= 0
+                                                 ? c.digitValue()
+                                                 : c.toUpper().unicode() - 'A' + 10);
         if (v > 0xFFFFFFFFull)
             throw automation::Error::overflow();
     }
