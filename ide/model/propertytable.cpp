@@ -96,6 +96,20 @@ Rules control(bool tabStop)
     return s;
 }
 
+// The name and the outer and client rectangles every kind of form has.
+Rules windowFrame()
+{
+    return {N(),
+            T("Left"),
+            T("Top"),
+            T("Width", true),
+            T("Height", true),
+            T("ClientLeft"),
+            T("ClientTop"),
+            T("ClientWidth", true),
+            T("ClientHeight", true)};
+}
+
 Rules withFont(Rules s, qint32 back, qint32 fore)
 {
     s << R("Font") << C("BackColor", back) << C("ForeColor", fore);
@@ -158,66 +172,50 @@ struct PropertyTable::Data
 
 PropertyTable::PropertyTable() : d(new Data)
 {
-    Rules form{N(),
-               T("Left"),
-               T("Top"),
-               T("Width", true),
-               T("Height", true),
-               T("ClientLeft"),
-               T("ClientTop"),
-               T("ClientWidth", true),
-               T("ClientHeight", true),
-               I("Appearance", 0, 1, 1),
-               I("BorderStyle", 0, 5, 2),
-               S("Caption"),
-               B("ControlBox", true),
-               B("Enabled", true),
-               L("HelpContextID", -2147483648.0, 2147483647.0, 0),
-               R("Icon"),
-               B("KeyPreview", false),
-               I("LinkMode", 0, 1, 0),
-               S("LinkTopic"),
-               B("MaxButton", true),
-               B("MDIChild", false),
-               B("MinButton", true),
-               R("MouseIcon"),
-               I("MousePointer", 0, 99, 0),
-               B("NegotiateMenus", true),
-               B("ShowInTaskbar", true),
-               I("StartUpPosition", 0, 3, 0),
-               S("Tag"),
-               B("Visible", true),
-               B("WhatsThisButton", false),
-               B("WhatsThisHelp", false),
-               I("WindowState", 0, 2, 0)};
+    Rules form = windowFrame();
+    form << Rules{I("Appearance", 0, 1, 1),
+                  I("BorderStyle", 0, 5, 2),
+                  S("Caption"),
+                  B("ControlBox", true),
+                  B("Enabled", true),
+                  L("HelpContextID", -2147483648.0, 2147483647.0, 0),
+                  R("Icon"),
+                  B("KeyPreview", false),
+                  I("LinkMode", 0, 1, 0),
+                  S("LinkTopic"),
+                  B("MaxButton", true),
+                  B("MDIChild", false),
+                  B("MinButton", true),
+                  R("MouseIcon"),
+                  I("MousePointer", 0, 99, 0),
+                  B("NegotiateMenus", true),
+                  B("ShowInTaskbar", true),
+                  I("StartUpPosition", 0, 3, 0),
+                  S("Tag"),
+                  B("Visible", true),
+                  B("WhatsThisButton", false),
+                  B("WhatsThisHelp", false),
+                  I("WindowState", 0, 2, 0)};
     d->add("Form", graphics(withFont(form, ButtonFace, ButtonText)), false);
 
-    Rules mdi{N(),
-              T("Left"),
-              T("Top"),
-              T("Width", true),
-              T("Height", true),
-              T("ClientLeft"),
-              T("ClientTop"),
-              T("ClientWidth", true),
-              T("ClientHeight", true),
-              I("Appearance", 0, 1, 1),
-              B("AutoShowChildren", true),
-              C("BackColor", sysColour(0x8000000C)),
-              S("Caption"),
-              B("Enabled", true),
-              L("HelpContextID", -2147483648.0, 2147483647.0, 0),
-              R("Icon"),
-              I("LinkMode", 0, 1, 0),
-              S("LinkTopic"),
-              R("MouseIcon"),
-              I("MousePointer", 0, 99, 0),
-              B("NegotiateToolbars", true),
-              R("Picture"),
-              B("ScrollBars", true),
-              S("Tag"),
-              B("Visible", true),
-              I("WindowState", 0, 2, 0)};
+    Rules mdi = windowFrame();
+    mdi << Rules{I("Appearance", 0, 1, 1),
+                 B("AutoShowChildren", true),
+                 C("BackColor", sysColour(0x8000000C)),
+                 S("Caption"),
+                 B("Enabled", true),
+                 L("HelpContextID", -2147483648.0, 2147483647.0, 0),
+                 R("Icon"),
+                 I("LinkMode", 0, 1, 0),
+                 S("LinkTopic"),
+                 R("MouseIcon"),
+                 I("MousePointer", 0, 99, 0),
+                 B("NegotiateToolbars", true),
+                 R("Picture"),
+                 B("ScrollBars", true),
+                 S("Tag"),
+                 B("Visible", true),
+                 I("WindowState", 0, 2, 0)};
     d->add("MDIForm", mdi, false);
 
     d->add("CommandButton", withFont(control(true), ButtonFace, ButtonText)
