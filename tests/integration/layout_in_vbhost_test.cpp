@@ -45,43 +45,24 @@ struct ButtonCase
     QList<Box> (*expected)(QList<Box>);
 };
 
-QList<Box> alignLeft(QList<Box> b)
+// Near edges line up on the smallest position, far edges on the largest position + extent.
+template <double Box::*position> QList<Box> alignNear(QList<Box> b)
 {
-    double r = b[0].left;
+    double r = b[0].*position;
     for (auto &x : b)
-        r = std::min(r, x.left);
+        r = std::min(r, x.*position);
     for (auto &x : b)
-        x.left = r;
+        x.*position = r;
     return b;
 }
 
-QList<Box> alignRight(QList<Box> b)
+template <double Box::*position, double Box::*extent> QList<Box> alignFar(QList<Box> b)
 {
     double r = 0;
     for (auto &x : b)
-        r = std::max(r, x.left + x.width);
+        r = std::max(r, x.*position + x.*extent);
     for (auto &x : b)
-        x.left = r - x.width;
-    return b;
-}
-
-QList<Box> alignTop(QList<Box> b)
-{
-    double r = b[0].top;
-    for (auto &x : b)
-        r = std::min(r, x.top);
-    for (auto &x : b)
-        x.top = r;
-    return b;
-}
-
-QList<Box> alignBottom(QList<Box> b)
-{
-    double r = 0;
-    for (auto &x : b)
-        r = std::max(r, x.top + x.height);
-    for (auto &x : b)
-        x.top = r - x.height;
+        x.*position = r - x.*extent;
     return b;
 }
 
@@ -184,13 +165,15 @@ TEST_P(LayoutInVbhostTest, ButtonChangesSelectionAndUndoesInOneStep)
     EXPECT_EQ(boxes(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, LayoutInVbhostTest,
-    ::testing::Values(ButtonCase{"LeftA", alignLeft}, ButtonCase{"RightA", alignRight},
-                      ButtonCase{"TopA", alignTop}, ButtonCase{"BottomA", alignBottom},
-                      ButtonCase{"SizeW", sameWidth}, ButtonCase{"SizeH", sameHeight},
-                      ButtonCase{"SizeB", sameSize}),
-    [](const auto &info) { return std::string(info.param.button); });
+INSTANTIATE_TEST_SUITE_P(Buttons, LayoutInVbhostTest,
+                         ::testing::Values(ButtonCase{"LeftA", alignNear<&Box::left>},
+                                           ButtonCase{"RightA", alignFar<&Box::left, &Box::width>},
+                                           ButtonCase{"TopA", alignNear<&Box::top>},
+                                           ButtonCase{"BottomA", alignFar<&Box::top, &Box::height>},
+                                           ButtonCase{"SizeW", sameWidth},
+                                           ButtonCase{"SizeH", sameHeight},
+                                           ButtonCase{"SizeB", sameSize}),
+                         [](const auto &info) { return std::string(info.param.button); });
 
 // The developer's path: controls picked on the designer canvas by click and Ctrl+click, then
 // the align-left button; the canvas redraws them on one left edge.
