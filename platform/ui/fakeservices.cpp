@@ -49,6 +49,8 @@ QString FakeServices::InputBox(const QString &prompt, const QString &title,
 void FakeServices::setClipboardText(const QString &text)
 {
     calls.append({QStringLiteral("setClipboardText"), {text}});
+    if (clipboardBusy)
+        throw cannotOpenClipboard();
     clipboard = text;
 }
 

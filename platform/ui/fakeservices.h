@@ -46,6 +46,7 @@ public:
 
     QList<Call> calls;
     QString clipboard;
+    bool clipboardBusy = false; // setClipboardText raises cannotOpenClipboard()
     int screenWidth = 15360;
     int screenHeight = 11520;
     int doEventsCount = 0;

@@ -27,6 +27,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -163,6 +164,11 @@ QString QtServices::InputBox(const QString &prompt, const QString &title,
                              const QString &defaultText, std::optional<double> x,
                              std::optional<double> y, const QString &helpfile, int context)
 {
+    // Positions are whole twips on the platform; beyond that no window can be placed.
+    for (const std::optional<double> &at : {x, y}) {
+        if (at && !(std::fabs(*at) <= 2147483647.0))
+            throw automation::Error::overflow();
+    }
     InputBoxDialog dialog(prompt, title.isEmpty() ? applicationTitle() : title, defaultText,
                           !helpfile.isEmpty(), QApplication::activeWindow());
     QObject::connect(&dialog, &InputBoxDialog::helpRequested, &dialog, [this, helpfile, context] {
@@ -183,7 +189,11 @@ QString QtServices::InputBox(const QString &prompt, const QString &title,
 
 void QtServices::setClipboardText(const QString &text)
 {
-    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text, QClipboard::Clipboard);
+    // The platform does not say when another program kept the clipboard; what reads back does.
+    if (clipboard->text(QClipboard::Clipboard) != text)
+        throw cannotOpenClipboard();
 }
 
 QString QtServices::clipboardText()

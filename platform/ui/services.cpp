@@ -1,11 +1,18 @@
 #include "services.h"
 
+#include "platform/automation/error.h"
+
 #include <QtGlobal>
 
 namespace ui {
 
 namespace {
 Services *g_services = nullptr;
+}
+
+automation::Error cannotOpenClipboard()
+{
+    return {521, QStringLiteral("Can't open Clipboard")};
 }
 
 Services &services()

@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace automation {
+class Error;
+}
+
 namespace ui {
 
 // Message box style bits and results, as the Basic run time numbers them.
@@ -52,6 +56,7 @@ public:
                              std::optional<double> y = {}, const QString &helpfile = {},
                              int context = 0) = 0;
 
+    // Raises cannotOpenClipboard() when the text could not be put there.
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() = 0;
 
@@ -77,6 +82,9 @@ public:
     // Ends the add-in at once: windows close without events, no other code runs.
     [[noreturn]] virtual void EndProcess() = 0;
 };
+
+// Error 521, raised while another program holds the clipboard.
+automation::Error cannotOpenClipboard();
 
 // The process-wide services, set once at start-up (tests install a fake). Using them before
 // any are set is a programming error and aborts with a message.

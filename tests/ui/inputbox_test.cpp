@@ -1,4 +1,5 @@
 #include "helpviewstub.h"
+#include "platform/automation/error.h"
 #include "platform/ui/inputboxdialog.h"
 #include "platform/ui/qtservices.h"
 #include "platform/ui/twips.h"
@@ -73,6 +74,17 @@ TEST_F(InputBoxTest, StandsAtTwipPositionFromScreenCorner)
     EXPECT_EQ(at, screen + QPoint(twipsToPixels(1000), twipsToPixels(2000)));
 }
 
+TEST_F(InputBoxTest, PositionBeyondWholeTwipsOverflowsWithoutShowing)
+{
+    try {
+        services.InputBox("Prompt", "T", "", 1e300, 0);
+        ADD_FAILURE() << "no overflow";
+    } catch (const automation::Error &e) {
+        EXPECT_EQ(e.number(), 6);
+    }
+    EXPECT_FALSE(QApplication::activeModalWidget());
+}
+
 TEST_F(InputBoxTest, HelpButtonOpensHelpAtContext)
 {
     HelpViewStub helpview;
@@ -112,5 +124,33 @@ INSTANTIATE_TEST_SUITE_P(Positions, InputBoxPlacementTest,
                                            PlacementCase{{}, 0.0, QPoint(100 + 400, 50)},
                                            PlacementCase{pixelsToTwips(40), pixelsToTwips(60),
                                                          QPoint(140, 110)}));
+
+} // namespace
+
+namespace {
+
+class F1HelpTest : public ::testing::TestWithParam<bool>
+{
+};
+
+TEST_P(F1HelpTest, F1InMessageOrInputBoxOpensHelpFileAtContext)
+{
+    HelpViewStub helpview;
+    QtServices services(QStringLiteral("Tolvar"));
+    const bool inputBox = GetParam();
+    whenShown<QWidget>(inputBox ? "InputBox" : "MsgBox", [](QWidget *box) {
+        box->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_F1);
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
+    });
+    if (inputBox)
+        services.InputBox("Prompt", "T", "", {}, {}, "editor.hlp", 12);
+    else
+        services.MsgBox("Prompt", 1, "T", "editor.hlp", 12);
+    EXPECT_EQ(helpview.arguments(), (QStringList{"editor.hlp", "--context", "12"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, F1HelpTest, ::testing::Bool());
 
 } // namespace
