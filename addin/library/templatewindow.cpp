@@ -1,0 +1,96 @@
+#include "templatewindow.h"
+
+#include "filelistbox.h"
+#include "templatefiles.h"
+
+#include "addin/host/addinfolder.h"
+#include "addin/host/centerform.h"
+#include "addin/host/hostapp.h"
+#include "addin/host/traps.h"
+#include "platform/ui/twips.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tolvar {
+
+TemplateWindow::TemplateWindow(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fles"));
+    setWindowTitle(TemplateWindowCaption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(false);
+    // The controls reach to within a few twips of this size, so it is the area inside the frame.
+    setFixedSize(ui::twipsToPixels(4665, 3735));
+    QFont dialogFont(QStringLiteral("MS Sans Serif"));
+    dialogFont.setStyleHint(QFont::SansSerif);
+    dialogFont.setPointSizeF(8.25);
+    setFont(dialogFont);
+
+    m_files = new FileListBox(this);
+    m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setAccessibleName(QStringLiteral("Template files"));
+    m_files->setGeometry(ui::twipsToPixels(90, 480, 4530, 2790));
+    connect(m_files, &FileListBox::fileNameChosen, this, &TemplateWindow::InsertTemplate);
+
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->setAccessibleName(QStringLiteral("Category"));
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setCompleter(nullptr);
+    for (const TemplateCategory &c : templateCategories())
+        m_combo->addItem(c.text);
+    m_combo->setGeometry(ui::twipsToPixels(90, 75, 4530, 315));
+    // Only a choice from the list shows a category; Enter in the typed text chooses nothing.
+    m_combo->lineEdit()->installEventFilter(this);
+    connect(m_combo, &QComboBox::activated, this, &TemplateWindow::ShowCategory);
+
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    close->setGeometry(ui::twipsToPixels(3480, 3345, 1140, 360));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+
+    setTabOrder(m_files, m_combo);
+    setTabOrder(m_combo, close);
+    m_files->setFocus();
+
+    CenterForm(this);
+    // Setting the text raises no list notification of its own.
+    m_combo->setEditText(QStringLiteral("Classes"));
+    ShowCategory();
+}
+
+void TemplateWindow::ShowCategory()
+{
+    ReportAndLeave([this] {
+        const QString pattern = templatePattern(m_combo->currentText());
+        if (pattern.isEmpty())
+            return;
+        m_files->setPath(AddInFolder());
+        m_files->setPattern(pattern);
+    });
+}
+
+void TemplateWindow::InsertTemplate()
+{
+    ReportAndLeave([this] {
+        addTemplateToProject(HostApp, templateFilePath(m_files->path(), m_files->fileName()));
+    });
+}
+
+bool TemplateWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_combo->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace tolvar
