@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace helpview {
+
+// What the viewer is asked to show: the file's contents topic or the topic of a context number.
+struct HelpRequest
+{
+    QString file;
+    bool contents = true;
+    quint32 context = 0;
+
+    bool operator==(const HelpRequest &) const = default;
+};
+
+// Reads `FILE --contents` or `FILE --context N` (the arguments after the program name).
+// On a malformed command line returns nothing and sets `error` to what is wrong.
+std::optional<HelpRequest> parseArguments(const QStringList &arguments, QString *error);
+
+// One request as one line on the instance socket, and back; the file is implied by the socket.
+QByteArray encodeRequest(const HelpRequest &request);
+std::optional<HelpRequest> decodeRequest(const QByteArray &line, const QString &file);
+
+} // namespace helpview

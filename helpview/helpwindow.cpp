@@ -1,0 +1,177 @@
+#include "helpwindow.h"
+
+#include "helpbrowser.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace helpview {
+
+HelpWindow::HelpWindow(const QString &file, QWidget *parent) : QMainWindow(parent), m_document(file)
+{
+    setObjectName(QStringLiteral("helpview"));
+    setWindowTitle(QStringLiteral("Help: ") + QFileInfo(file).fileName());
+    resize(900, 640);
+
+    m_browser = new HelpBrowser(this);
+    m_browser->setObjectName(QStringLiteral("topic"));
+    m_browser->setEngine(m_document.engine());
+
+    auto *bar = addToolBar(QStringLiteral("Navigation"));
+    bar->setObjectName(QStringLiteral("navigation"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction *contents =
+        bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"));
+    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                   QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
+    QAction *forward =
+        bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"),
+                       m_browser, &QTextBrowser::forward);
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(contents, &QAction::triggered, this, [this] { showRequest({m_document.file()}); });
+    contents->setEnabled(m_document.engine() != nullptr);
+
+    if (m_document.engine()) {
+        buildNavigation();
+        auto *split = new QSplitter(this);
+        split->addWidget(m_tabs);
+        split->addWidget(m_browser);
+        split->setStretchFactor(1, 1);
+        split->setSizes({260, 640});
+        setCentralWidget(split);
+    } else {
+        setCentralWidget(m_browser);
+        showError(m_document.error());
+    }
+}
+
+HelpWindow::~HelpWindow() = default;
+
+QHelpSearchEngine *HelpWindow::searchEngine() const
+{
+    return m_document.engine() ? m_document.engine()->searchEngine() : nullptr;
+}
+
+void HelpWindow::buildNavigation()
+{
+    QHelpEngine *engine = m_document.engine();
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("navigation"));
+
+    QHelpContentWidget *tree = engine->contentWidget();
+    tree->setObjectName(QStringLiteral("contents"));
+    connect(tree, &QHelpContentWidget::linkActivated, m_browser,
+            [this](const QUrl &url) { m_browser->setSource(url); });
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::syncContents);
+    connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this] { syncContents(m_browser->source()); });
+    m_tabs->addTab(tree, QStringLiteral("C&ontents"));
+
+    auto *indexPage = new QWidget;
+    auto *indexLayout = new QVBoxLayout(indexPage);
+    auto *label = new QLabel(QStringLiteral("&Look for:"), indexPage);
+    m_lookFor = new QLineEdit(indexPage);
+    m_lookFor->setObjectName(QStringLiteral("lookFor"));
+    label->setBuddy(m_lookFor);
+    QHelpIndexWidget *index = engine->indexWidget();
+    index->setObjectName(QStringLiteral("index"));
+    indexLayout->addWidget(label);
+    indexLayout->addWidget(m_lookFor);
+    indexLayout->addWidget(index);
+    connect(m_lookFor, &QLineEdit::textChanged, index,
+            [index](const QString &text) { index->filterIndices(text); });
+    connect(m_lookFor, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::documentActivated, m_browser,
+            [this](const QHelpLink &link) { m_browser->setSource(link.url); });
+    connect(index, &QHelpIndexWidget::documentsActivated, m_browser,
+            [this](const QList<QHelpLink> &links) {
+                if (!links.isEmpty())
+                    m_browser->setSource(links.first().url);
+            });
+    m_tabs->addTab(indexPage, QStringLiteral("&Index"));
+
+    QHelpSearchEngine *searcher = engine->searchEngine();
+    auto *searchPage = new QWidget;
+    auto *searchLayout = new QVBoxLayout(searchPage);
+    searchLayout->addWidget(searcher->queryWidget());
+    searchLayout->addWidget(searcher->resultWidget(), 1);
+    connect(searcher->queryWidget(), &QHelpSearchQueryWidget::search, this, &HelpWindow::runSearch);
+    connect(searcher->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,
+            [this](const QUrl &url) { m_browser->setSource(url); });
+    // The index is built on first use and kept in the cache folder; a search asked for while
+    // it is being built runs when it is ready.
+    connect(searcher, &QHelpSearchEngine::indexingStarted, this, [this] { m_indexing = true; });
+    connect(searcher, &QHelpSearchEngine::indexingFinished, this, [this] {
+        m_indexing = false;
+        if (m_searchPending)
+            runSearch();
+    });
+    m_tabs->addTab(searchPage, QStringLiteral("&Search"));
+    m_indexing = true;
+    searcher->scheduleIndexDocumentation();
+}
+
+void HelpWindow::showRequest(const HelpRequest &request)
+{
+    QString error;
+    const QUrl url = m_document.topicUrl(request, &error);
+    if (url.isEmpty())
+        showError(error);
+    else
+        m_browser->setSource(url);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::showError(const QString &message)
+{
+    const QString path = QFileInfo(m_document.file()).absoluteFilePath();
+    m_browser->setHtml(QStringLiteral("<h3>Help cannot be shown</h3><p>%1</p><p>%2</p>")
+                           .arg(path.toHtmlEscaped(), message.toHtmlEscaped()));
+}
+
+void HelpWindow::syncContents(const QUrl &url)
+{
+    QHelpContentWidget *tree = m_document.engine()->contentWidget();
+    const QModelIndex at = tree->indexOf(url);
+    if (at.isValid())
+        tree->setCurrentIndex(at);
+}
+
+void HelpWindow::search(const QString &text)
+{
+    if (!searchEngine())
+        return;
+    searchEngine()->queryWidget()->setSearchInput(text);
+    runSearch();
+}
+
+void HelpWindow::runSearch()
+{
+    m_searchPending = m_indexing;
+    if (!m_indexing)
+        searchEngine()->search(searchEngine()->queryWidget()->searchInput());
+}
+
+} // namespace helpview
