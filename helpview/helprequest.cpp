@@ -1,14 +1,17 @@
 #include "helprequest.h"
 
+#include <limits>
+
 namespace helpview {
 
 namespace {
 
-std::optional<quint32> contextNumber(const QString &text)
+// Callers pass what their users typed as a context: any 32-bit number, shown as signed or not.
+std::optional<qint64> contextNumber(const QString &text)
 {
     bool ok = false;
-    const quint32 n = text.toUInt(&ok);
-    if (!ok)
+    const qint64 n = text.toLongLong(&ok);
+    if (!ok || n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<quint32>::max())
         return std::nullopt;
     return n;
 }

@@ -12,7 +12,7 @@ struct HelpRequest
 {
     QString file;
     bool contents = true;
-    quint32 context = 0;
+    qint64 context = 0; // a 32-bit number, signed or not
 
     bool operator==(const HelpRequest &) const = default;
 };

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
@@ -20,7 +21,7 @@
 
 namespace helpview {
 
-HelpWindow::HelpWindow(const QString &file, QWidget *parent) : QMainWindow(parent), m_document(file)
+HelpWindow::HelpWindow(const QString &file, QWidget *parent) : QMainWindow(parent), m_file(file)
 {
     setObjectName(QStringLiteral("helpview"));
     setWindowTitle(QStringLiteral("Help: ") + QFileInfo(file).fileName());
@@ -28,13 +29,12 @@ HelpWindow::HelpWindow(const QString &file, QWidget *parent) : QMainWindow(paren
 
     m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("topic"));
-    m_browser->setEngine(m_document.engine());
 
     auto *bar = addToolBar(QStringLiteral("Navigation"));
-    bar->setObjectName(QStringLiteral("navigation"));
+    bar->setObjectName(QStringLiteral("toolbar"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction *contents =
+    m_contents =
         bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"));
     QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
                                    QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
@@ -47,20 +47,23 @@ HelpWindow::HelpWindow(const QString &file, QWidget *parent) : QMainWindow(paren
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    connect(contents, &QAction::triggered, this, [this] { showRequest({m_document.file()}); });
-    contents->setEnabled(m_document.engine() != nullptr);
+    connect(m_contents, &QAction::triggered, this, [this] { showRequest({m_file}); });
 
-    if (m_document.engine()) {
+    m_split = new QSplitter(this);
+    m_split->addWidget(m_browser);
+    setCentralWidget(m_split);
+}
+
+void HelpWindow::openDocument()
+{
+    m_document = std::make_unique<HelpDocument>(m_file);
+    m_browser->setEngine(m_document->engine());
+    m_contents->setEnabled(m_document->engine() != nullptr);
+    if (m_document->engine()) {
         buildNavigation();
-        auto *split = new QSplitter(this);
-        split->addWidget(m_tabs);
-        split->addWidget(m_browser);
-        split->setStretchFactor(1, 1);
-        split->setSizes({260, 640});
-        setCentralWidget(split);
-    } else {
-        setCentralWidget(m_browser);
-        showError(m_document.error());
+        m_split->insertWidget(0, m_tabs);
+        m_split->setStretchFactor(1, 1);
+        m_split->setSizes({260, 640});
     }
 }
 
@@ -68,12 +71,12 @@ HelpWindow::~HelpWindow() = default;
 
 QHelpSearchEngine *HelpWindow::searchEngine() const
 {
-    return m_document.engine() ? m_document.engine()->searchEngine() : nullptr;
+    return m_document && m_document->engine() ? m_document->engine()->searchEngine() : nullptr;
 }
 
 void HelpWindow::buildNavigation()
 {
-    QHelpEngine *engine = m_document.engine();
+    QHelpEngine *engine = m_document->engine();
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("navigation"));
 
@@ -99,6 +102,9 @@ void HelpWindow::buildNavigation()
     indexLayout->addWidget(index);
     connect(m_lookFor, &QLineEdit::textChanged, index,
             [index](const QString &text) { index->filterIndices(text); });
+    // The index is read in the background; what was typed meanwhile still applies.
+    connect(engine->indexModel(), &QHelpIndexModel::indexCreated, index,
+            [this, index] { index->filterIndices(m_lookFor->text()); });
     connect(m_lookFor, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, m_browser,
             [this](const QHelpLink &link) { m_browser->setSource(link.url); });
@@ -132,8 +138,11 @@ void HelpWindow::buildNavigation()
 
 void HelpWindow::showRequest(const HelpRequest &request)
 {
+    // A file that could not be opened is tried again, so a mended one shows without a restart.
+    if (!m_document || !m_document->engine())
+        openDocument();
     QString error;
-    const QUrl url = m_document.topicUrl(request, &error);
+    const QUrl url = m_document->topicUrl(request, &error);
     if (url.isEmpty())
         showError(error);
     else
@@ -146,14 +155,14 @@ void HelpWindow::showRequest(const HelpRequest &request)
 
 void HelpWindow::showError(const QString &message)
 {
-    const QString path = QFileInfo(m_document.file()).absoluteFilePath();
+    const QString path = QFileInfo(m_file).absoluteFilePath();
     m_browser->setHtml(QStringLiteral("<h3>Help cannot be shown</h3><p>%1</p><p>%2</p>")
                            .arg(path.toHtmlEscaped(), message.toHtmlEscaped()));
 }
 
 void HelpWindow::syncContents(const QUrl &url)
 {
-    QHelpContentWidget *tree = m_document.engine()->contentWidget();
+    QHelpContentWidget *tree = m_document->engine()->contentWidget();
     const QModelIndex at = tree->indexOf(url);
     if (at.isValid())
         tree->setCurrentIndex(at);

@@ -28,7 +28,7 @@ HelpRequest contents(const QString &file = helpFile())
 {
     return {file};
 }
-HelpRequest context(quint32 n, const QString &file = helpFile())
+HelpRequest context(qint64 n, const QString &file = helpFile())
 {
     return {file, false, n};
 }
@@ -60,9 +60,12 @@ TEST(HelpArgumentsTest, ReadsContentsAndContextAndRefusesTheRest)
     QString error;
     EXPECT_EQ(parseArguments({"a.hlp", "--contents"}, &error), contents("a.hlp"));
     EXPECT_EQ(parseArguments({"a.hlp", "--context", "80"}, &error), context(80, "a.hlp"));
+    EXPECT_EQ(parseArguments({"a.hlp", "--context", "-1"}, &error), context(-1, "a.hlp"));
+    EXPECT_EQ(parseArguments({"a.hlp", "--context", "4294967295"}, &error),
+              context(4294967295, "a.hlp"));
     for (const QStringList &bad :
          {QStringList{"a.hlp"}, QStringList{"a.hlp", "--context"},
-          QStringList{"a.hlp", "--context", "x"}, QStringList{"a.hlp", "--context", "-1"},
+          QStringList{"a.hlp", "--context", "x"}, QStringList{"a.hlp", "--context", "4294967296"},
           QStringList{"", "--contents"}, QStringList{"a.hlp", "--contents", "extra"}}) {
         error.clear();
         EXPECT_FALSE(parseArguments(bad, &error)) << qPrintable(bad.join(' '));
@@ -121,6 +124,7 @@ TEST_F(HelpViewTest, ReportsBadFilesAndUnknownContextsInItsWindowWithTheFileName
         {contents(corrupt), "not a help file"},
         {contents(folder), "cannot be read"},
         {context(99), "no topic with context number 99"},
+        {context(-80), "no topic with context number -80"},
     };
     for (const auto &c : cases) {
         HelpWindow window(c.request.file);
@@ -132,11 +136,19 @@ TEST_F(HelpViewTest, ReportsBadFilesAndUnknownContextsInItsWindowWithTheFileName
     }
     // Nothing was written beside the help files.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
+
+    // Once the file is there, the same window shows it at the next request.
+    HelpWindow window(missing);
+    window.showRequest(context(80, missing));
+    ASSERT_TRUE(QFile::copy(helpFile(), missing));
+    window.showRequest(context(80, missing));
+    EXPECT_EQ(window.browser()->documentTitle(), "Using The Tolvar Add-In");
 }
 
 TEST_F(HelpViewTest, SearchFindsAWordOfTopic80AndKeepsItsIndexInTheCache)
 {
     HelpWindow window(helpFile());
+    window.showRequest(context(80));
     ASSERT_TRUE(window.searchEngine());
     QSignalSpy finished(window.searchEngine(), &QHelpSearchEngine::searchingFinished);
     window.search(QStringLiteral("manager"));
