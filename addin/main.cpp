@@ -6,10 +6,10 @@
 // being shown (see addin/host/recordingservices.h), for driving the add-in from another process.
 
 #include "addin/host/connect.h"
-#include "addin/host/consoleservices.h"
 #include "addin/host/hostapp.h"
 #include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
+#include "addin/registering.h"
 #include "addin/toolwindow/toolwindowloader.h"
 
 #include "platform/automation/localserver.h"
@@ -24,10 +24,9 @@ int main(int argc, char **argv)
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
-    // Registering from a terminal or a script needs no display; errors then go to stderr.
-    const bool console = !automation::isEmbedding(rawArguments) && tolvar::hasNoDisplay();
-    if (console)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Registering from a terminal, a script or a package hook must be quick and need no display.
+    if (!automation::isEmbedding(rawArguments))
+        return tolvar::RunRegistering(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvar"));
@@ -39,8 +38,6 @@ int main(int argc, char **argv)
     std::unique_ptr<ui::Services> services;
     if (!fakeUi.isEmpty())
         services = std::make_unique<tolvar::RecordingServices>(fakeUi, appTitle);
-    else if (console)
-        services = std::make_unique<tolvar::ConsoleServices>(appTitle);
     else
         services = std::make_unique<ui::QtServices>(appTitle);
     ui::setServices(services.get());
@@ -53,8 +50,6 @@ int main(int argc, char **argv)
     tolvar::StartUp();
 
     const QStringList arguments = QApplication::arguments();
-    if (!automation::isEmbedding(arguments))
-        return 0;
 
     // What AfterClick runs to load the tool window; installed here only.
     tolvar::setToolWindowLoader(tolvar::LoadToolWindow);

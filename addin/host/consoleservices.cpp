@@ -18,9 +18,12 @@ int ConsoleServices::MsgBox(const QString &prompt, int buttons, const QString &t
 
 bool hasNoDisplay()
 {
-    return qEnvironmentVariableIsEmpty("DISPLAY") &&
-           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.isEmpty())
+        return qEnvironmentVariableIsEmpty("DISPLAY") &&
+               qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    // Platforms without a screen of their own: a box there waits for a click that never comes.
+    return platform.startsWith(u"offscreen") || platform.startsWith(u"minimal");
 }
 
 } // namespace tolvar

@@ -15,7 +15,8 @@ public:
                const QString &helpfile = {}, int context = 0) override;
 };
 
-// True when no display server is named and no Qt platform chosen.
+// True when nothing shown would be seen: no display server named and no Qt platform chosen, or a
+// platform without a screen (offscreen, minimal).
 bool hasNoDisplay();
 
 } // namespace tolvar

@@ -203,4 +203,32 @@ TEST_F(EmbeddingTest, AddInEndsWhenEnvironmentGoesAway)
     EXPECT_TRUE(recorded().isEmpty());
 }
 
+// A plain run that cannot register, with nobody to see a message box: the error goes to standard
+// error and the run fails at once instead of waiting on a box.
+class PlainRunWithoutScreen : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(PlainRunWithoutScreen, ReportsOnStandardErrorAndFails)
+{
+    QTemporaryFile notAFolder;
+    ASSERT_TRUE(notAFolder.open());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("WINDIR", notAFolder.fileName() + "/windows");
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "TOLVAR_FAKE_UI"})
+        environment.remove(name);
+    if (*GetParam())
+        environment.insert("QT_QPA_PLATFORM", GetParam());
+    QProcess plain;
+    plain.setProcessEnvironment(environment);
+    plain.start(tolvarPath(), {});
+    ASSERT_TRUE(plain.waitForFinished(30000));
+    EXPECT_EQ(plain.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(plain.exitCode(), 0);
+    const QString err = QString::fromLocal8Bit(plain.readAllStandardError());
+    EXPECT_TRUE(err.contains("Error Number: 75\nPath/File access error: ")) << qPrintable(err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, PlainRunWithoutScreen, ::testing::Values("", "offscreen"));
+
 } // namespace

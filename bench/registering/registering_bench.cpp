@@ -1,0 +1,89 @@
+// The plain registering run ("tolvar" with no arguments) against crudini --set writing the same
+// key into the same VB.INI, each as a whole process started the same way. Aim: a quarter of
+// crudini's time or less. Both run on an already registered VB.INI of a usual size, so each
+// finds the key and keeps the file as it is.
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+const char ProgId[] = "VantixTolvarAddIn.connect";
+
+// A VB.INI as a working installation has it: a few sections and the add-in's line.
+QByteArray usualVbIni()
+{
+    QByteArray ini = "[Visual Basic]\r\nvbpath=C:\\VB\r\nReferencesDir=C:\\VB\r\n\r\n"
+                     "[Add-Ins32]\r\nAppWizard.Wizard=0\r\nDataFormDesigner.DFDClass=0\r\n";
+    ini += QByteArray(ProgId) + "=0\r\n\r\n[Options]\r\n";
+    for (int i = 0; i < 40; ++i)
+        ini += "Option" + QByteArray::number(i) + "=" + QByteArray::number(i * 7) + "\r\n";
+    return ini;
+}
+
+int run(const std::vector<QByteArray> &command)
+{
+    std::vector<char *> argv;
+    for (const QByteArray &a : command)
+        argv.push_back(const_cast<char *>(a.constData()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void timeCommand(benchmark::State &state, const std::vector<QByteArray> &command)
+{
+    QTemporaryDir windows;
+    QFile ini(windows.filePath(QStringLiteral("VB.INI")));
+    if (!ini.open(QIODevice::WriteOnly) || ini.write(usualVbIni()) < 0) {
+        state.SkipWithError("cannot write VB.INI");
+        return;
+    }
+    ini.close();
+    qputenv("WINDIR", QFile::encodeName(windows.path()));
+    std::vector<QByteArray> args = command;
+    for (QByteArray &a : args)
+        a.replace("%INI%", QFile::encodeName(ini.fileName()));
+    for (auto _ : state) {
+        if (run(args) != 0) {
+            state.SkipWithError("the command failed");
+            break;
+        }
+    }
+    qunsetenv("WINDIR");
+}
+
+void BM_TolvarRegistering(benchmark::State &state)
+{
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    timeCommand(state, {TOLVAR_ADDIN_DIR "/tolvar"});
+}
+BENCHMARK(BM_TolvarRegistering)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void BM_CrudiniSet(benchmark::State &state)
+{
+    const QString crudini = QStandardPaths::findExecutable(QStringLiteral("crudini"));
+    if (crudini.isEmpty()) {
+        state.SkipWithError("crudini is not installed");
+        return;
+    }
+    timeCommand(state, {QFile::encodeName(crudini), "--set", "%INI%", "Add-Ins32", ProgId, "0"});
+}
+BENCHMARK(BM_CrudiniSet)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+} // namespace
+
+BENCHMARK_MAIN();
