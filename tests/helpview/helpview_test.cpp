@@ -205,3 +205,21 @@ TEST_F(HelpViewTest, ASocketLeftByAViewerThatEndedIsTakenOver)
     EXPECT_EQ(instance.claim(contents(), &warning), SingleInstance::Viewer);
     EXPECT_TRUE(warning.isEmpty()) << qPrintable(warning);
 }
+
+TEST_F(HelpViewTest, TwoViewerProcessesForOneFileLeaveOneRunning)
+{
+    const QString viewer = qEnvironmentVariable("TOLVAR_BUILD_DIR") + "/bin/helpview";
+    QProcess first;
+    first.start(viewer, {helpFile(), "--contents"});
+    QString error;
+    const QString socket = instanceSocketPath(instanceFolder(&error), helpFile());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 30000));
+
+    QProcess second;
+    second.start(viewer, {helpFile(), "--context", "80"});
+    EXPECT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.terminate();
+    first.waitForFinished(10000);
+}
