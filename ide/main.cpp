@@ -1,5 +1,6 @@
 // vbhost: the design environment. Opens a Visual Basic 4 project and hosts add-ins.
 #include "ide/designer/addinmanager.h"
+#include "ide/designer/bundledaddins.h"
 #include "ide/designer/commandline.h"
 #include "ide/designer/mainwindow.h"
 #include "platform/ui/qtservices.h"
@@ -27,6 +28,11 @@ int main(int argc, char **argv)
         err << commandLine.error << "\n" << vbhost::commandLineUsage();
         return 2;
     }
+
+    // A new user's first start makes the add-ins installed with vbhost known to the Add-In
+    // Manager.
+    for (const QString &server : vbhost::registerBundledAddIns(QApplication::applicationDirPath()))
+        err << "vbhost: could not register the add-in " << server << "\n";
 
     ui::QtServices services(QStringLiteral("vbhost"));
     ui::setServices(&services);

@@ -1,0 +1,70 @@
+#include "bundledaddins.h"
+
+#include "addinmanager.h"
+
+#include "platform/profile/profile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace vbhost {
+
+namespace {
+
+const QString ClassesFile = QStringLiteral("CLASSES.INI");
+const QString ServerSection = QStringLiteral("LocalServer32");
+
+bool isRegistered(const QString &server)
+{
+    const QString canonical = QFileInfo(server).canonicalFilePath();
+    const QStringList listed =
+        profile::GetProfileKeys(AddInManager::section(), AddInManager::iniFile());
+    for (const QString &progId : profile::GetProfileKeys(ServerSection, ClassesFile)) {
+        QString path;
+        profile::GetPrivateProfileString(ServerSection, progId, QString(), path, 32768,
+                                         ClassesFile);
+        if (QFileInfo(path).canonicalFilePath() == canonical &&
+            listed.contains(progId, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList bundledAddInServers(const QString &environmentDir)
+{
+    QStringList servers;
+    const QDir lib(environmentDir + QStringLiteral("/../lib"));
+    for (const QString &name : lib.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QFileInfo server(lib.filePath(name + u'/' + name));
+        if (server.isFile() && server.isExecutable())
+            servers << QDir::cleanPath(server.absoluteFilePath());
+    }
+    return servers;
+}
+
+QStringList registerBundledAddIns(const QString &environmentDir)
+{
+    QStringList failed;
+    for (const QString &server : bundledAddInServers(environmentDir)) {
+        if (isRegistered(server))
+            continue;
+        // The server reports its own errors; a hung one must not keep the environment from
+        // starting.
+        QProcess run;
+        run.setProcessChannelMode(QProcess::ForwardedChannels);
+        run.start(server, {});
+        if (!run.waitForFinished(120000)) {
+            run.kill();
+            run.waitForFinished(1000);
+            failed << server;
+        } else if (run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0) {
+            failed << server;
+        }
+    }
+    return failed;
+}
+
+} // namespace vbhost
