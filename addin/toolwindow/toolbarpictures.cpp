@@ -18,7 +18,6 @@ const QColor Control(70, 130, 210);
 const QColor ControlLight(150, 190, 240);
 const QColor Arrow(20, 140, 60);
 const QColor TitleBar(0, 0, 150);
-const QColor Face(222, 222, 218);
 
 void box(QPainter &p, const QRectF &r, const QColor &fill)
 {
@@ -176,62 +175,16 @@ void drawSymbol(QPainter &p, int id)
     }
 }
 
-// Resting pictures are in greys, slightly faded, so that the colour marks the active button.
-QPixmap toGrey(const QImage &colour)
-{
-    QImage grey = colour.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < grey.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(grey.scanLine(y));
-        for (int x = 0; x < grey.width(); ++x) {
-            const int g = 40 + qGray(row[x]) * 3 / 4;
-            row[x] = qRgba(g, g, g, qAlpha(row[x]));
-        }
-    }
-    return QPixmap::fromImage(grey);
-}
-
-void frame(QPainter &p, bool raised)
-{
-    const QRect r(0, 0, ButtonPictureSize, ButtonPictureSize);
-    p.fillRect(r, Face);
-    const QColor light = Qt::white;
-    const QColor shade(128, 128, 128);
-    const QColor dark(64, 64, 64);
-    p.setPen(raised ? light : dark);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(raised ? dark : light);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(shade);
-    if (raised) {
-        p.drawLine(1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, 1, r.right() - 1, r.bottom() - 1);
-    } else {
-        p.drawLine(1, 1, r.right() - 1, 1);
-        p.drawLine(1, 1, 1, r.bottom() - 1);
-    }
-}
-
 } // namespace
 
 QPixmap buttonPicture(int id, ButtonPicture state)
 {
-    QImage symbol(ButtonPictureSize, ButtonPictureSize, QImage::Format_ARGB32_Premultiplied);
-    symbol.fill(Qt::transparent);
+    QImage symbol = ui::emptySymbol();
     {
         QPainter p(&symbol);
         drawSymbol(p, id);
     }
-    if (state == ButtonPicture::Up)
-        return toGrey(symbol);
-
-    QPixmap picture(ButtonPictureSize, ButtonPictureSize);
-    QPainter p(&picture);
-    frame(p, state == ButtonPicture::Dn);
-    // The pressed symbol moves down and right with the sunken face.
-    p.drawImage(state == ButtonPicture::Ck ? QPoint(1, 1) : QPoint(0, 0), symbol);
-    return picture;
+    return ui::buttonPicture(symbol, state);
 }
 
 QPixmap toolbarBackground(const QSize &size)

@@ -1,18 +1,14 @@
 #pragma once
 
+#include "platform/ui/buttonpictures.h"
+
 #include <QPixmap>
 #include <QSize>
 
 namespace tolvar {
 
-// The three pictures of a toolbar button.
-enum class ButtonPicture {
-    Up, // resting: flat, in greys
-    Dn, // under the pointer: in colour, in a raised frame
-    Ck  // pressed: in colour, in a sunken frame
-};
-
-inline constexpr int ButtonPictureSize = 32;
+using ui::ButtonPicture;
+using ui::ButtonPictureSize;
 
 // The picture of button `id` (1 to 12, in toolbar order) in the given state.
 QPixmap buttonPicture(int id, ButtonPicture state);

@@ -3,7 +3,6 @@
 #include "dblist.h"
 #include "formregistry.h"
 #include "helpfile.h"
-#include "imagebutton.h"
 #include "toolbarpictures.h"
 #include "toolbuttons.h"
 
@@ -13,6 +12,7 @@
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/library/datacontrol.h"
+#include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
 #include "platform/ui/twips.h"
 

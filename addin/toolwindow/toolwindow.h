@@ -10,11 +10,15 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 
+namespace ui {
+class ImageButton;
+}
+
 namespace tolvar {
 
 class DataControl;
 class DBList;
-class ImageButton;
+using ui::ImageButton;
 
 // The tool window `wizard`: the toolbar of twelve picture buttons, the subroutine list and the
 // status bar. Closing it ends the add-in.

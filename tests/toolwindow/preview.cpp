@@ -4,9 +4,9 @@
 // Prints the shown window's frame as "x y width height" on standard output.
 #include "addin/host/addinfolder.h"
 #include "addin/toolwindow/formregistry.h"
-#include "addin/toolwindow/imagebutton.h"
 #include "addin/toolwindow/toolwindow.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "platform/ui/imagebutton.h"
 #include "platform/ui/qtservices.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/toolwindow/dblist.h"
 #include "addin/toolwindow/formregistry.h"
-#include "addin/toolwindow/imagebutton.h"
 #include "addin/toolwindow/toolbuttons.h"
+#include "platform/ui/imagebutton.h"
 
 #include "platform/ui/twips.h"
 

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-namespace tolvar {
+namespace ui {
 
 // An image control used as a toolbar button: it shows whatever picture it is given and reports
 // the pointer's down, move and up and the click. Space or Enter presses it from the keyboard,
@@ -40,4 +40,4 @@ private:
     bool m_keyPressed = false;
 };
 
-} // namespace tolvar
+} // namespace ui

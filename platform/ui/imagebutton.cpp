@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-namespace tolvar {
+namespace ui {
 
 namespace {
 
@@ -114,4 +114,4 @@ void ImageButton::focusOutEvent(QFocusEvent *event)
     update();
 }
 
-} // namespace tolvar
+} // namespace ui
