@@ -1,0 +1,417 @@
+#include "browser.h"
+
+#include "browserlogic.h"
+#include "browserpictures.h"
+#include "percentpanel.h"
+
+#include "addin/host/addinfolder.h"
+#include "addin/host/centerform.h"
+#include "addin/host/traps.h"
+#include "platform/ui/imagebutton.h"
+#include "platform/ui/services.h"
+#include "platform/ui/twips.h"
+#include "platform/webcontrol/browser.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace tolvar {
+
+namespace {
+
+constexpr double OuterWidth = 9165;
+constexpr double OuterHeight = 5370;
+constexpr double Picture1Height = 1260;
+constexpr double ButtonTop = 90;
+constexpr std::array<double, 5> ButtonLefts{90, 690, 1320, 1950, 2580};
+constexpr double ButtonSize = 480;
+constexpr double SearchTop = 825;
+constexpr std::array<double, 7> SearchLefts{75, 1245, 2415, 3600, 4770, 5940, 7110};
+constexpr double SSPanel1Height = 330;
+constexpr double SSPanel2Height = 300;
+constexpr double StatusBar1Height = 330;
+
+QLabel *holder(QWidget *parent, const QString &name, const QPixmap &picture)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(picture);
+    label->hide();
+    return label;
+}
+
+QRectF toTwips(const QRect &r)
+{
+    return QRectF(ui::pixelsToTwips(r.left()), ui::pixelsToTwips(r.top()),
+                  ui::pixelsToTwips(r.width()), ui::pixelsToTwips(r.height()));
+}
+
+QRect toPixels(const QRectF &r)
+{
+    return ui::twipsToPixels(r.left(), r.top(), r.width(), r.height());
+}
+
+QAction *menuItem(QMenu *menu, const QString &array, int index, const QString &caption)
+{
+    QAction *action =
+        caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+    action->setObjectName(QStringLiteral("%1(%2)").arg(array).arg(index));
+    return action;
+}
+
+} // namespace
+
+Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
+    : QMainWindow(parent), m_factory(factory ? std::move(factory) : webcontrol::browserFactory())
+{
+    setObjectName(QStringLiteral("Browser"));
+    setWindowTitle(BrowserCaption);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+
+    m_surface = new QWidget(this);
+    m_surface->setObjectName(QStringLiteral("BrowserSurface"));
+    setCentralWidget(m_surface);
+    buildMenus();
+
+    m_picture = new QLabel(m_surface);
+    m_picture->setObjectName(QStringLiteral("Picture1"));
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture->setPixmap(browserToolbarBackground());
+    m_picture->setGeometry(ui::twipsToPixels(0, 0, OuterWidth, Picture1Height));
+
+    for (int k = 1; k <= int(BrowserButtons.size()); ++k) {
+        const BrowserButton &spec = BrowserButtons[k - 1];
+        Holders &h = m_holders[k - 1];
+        h.up = holder(m_surface, spec.upName, browserButtonPicture(k, ui::ButtonPicture::Up));
+        h.dn = holder(m_surface, spec.dnName, browserButtonPicture(k, ui::ButtonPicture::Dn));
+        h.ck = holder(m_surface, spec.ckName, browserButtonPicture(k, ui::ButtonPicture::Ck));
+
+        auto *button = new ui::ImageButton(m_picture);
+        button->setObjectName(spec.name);
+        button->setAccessibleName(spec.subject);
+        button->setAccessibleDescription(spec.hint);
+        button->setGeometry(
+            ui::twipsToPixels(ButtonLefts[k - 1], ButtonTop, ButtonSize, ButtonSize));
+        button->setPicture(h.up->pixmap());
+        connect(button, &ui::ImageButton::MouseDown, this,
+                [this, k] { m_buttons[k - 1]->setPicture(m_holders[k - 1].ck->pixmap()); });
+        connect(button, &ui::ImageButton::MouseUp, this,
+                [this, k] { m_buttons[k - 1]->setPicture(m_holders[k - 1].up->pixmap()); });
+        connect(button, &ui::ImageButton::MouseMove, this, [this, k] { buttonMouseMove(k); });
+        connect(button, &ui::ImageButton::Click, this, [this, k] { buttonClick(k); });
+        m_buttons[k - 1] = button;
+    }
+
+    m_label = new QLabel(QStringLiteral("Location:"), m_picture);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setGeometry(ui::twipsToPixels(3465, 210, 810, 195));
+
+    m_combo = new QComboBox(m_picture);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->setEditable(true);
+    // The list holds what the control reports, never what was merely typed.
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setGeometry(ui::twipsToPixels(4425, 165, 4725, 315));
+    m_combo->lineEdit()->installEventFilter(this);
+    m_label->setBuddy(m_combo);
+    connect(m_combo, &QComboBox::activated, this, [this] { navigateToLocation(); });
+
+    auto *rule = new QFrame(m_picture);
+    rule->setObjectName(QStringLiteral("Frame1"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(ui::twipsToPixels(-30, 585, 15000, 60));
+
+    for (int i = 0; i < int(SearchEngines.size()); ++i) {
+        auto *search = new QPushButton(SearchEngines[i].caption, m_picture);
+        search->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        search->setGeometry(ui::twipsToPixels(SearchLefts[i], SearchTop, 1035, 360));
+        search->setAutoDefault(false);
+        connect(search, &QPushButton::clicked, this,
+                [this, i] { m_web->Navigate(SearchEngines[i].address); });
+    }
+
+    m_strip = new QFrame(m_surface);
+    m_strip->setObjectName(QStringLiteral("SSPanel1"));
+    m_strip->setFrameShape(QFrame::Panel);
+    m_strip->setFrameShadow(QFrame::Raised);
+    m_strip->setAutoFillBackground(true);
+
+    auto *statusBar = new QStatusBar(m_strip);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    m_status = new QLabel(statusBar);
+    m_status->setObjectName(QStringLiteral("StatusBar1Text"));
+    m_status->setMinimumWidth(1);
+    statusBar->addWidget(m_status, 1);
+    statusBar->setGeometry(0, 0, 1, ui::twipsToPixels(StatusBar1Height));
+    m_statusBar = statusBar;
+
+    m_progress = new PercentPanel(m_strip);
+    m_progress->setObjectName(QStringLiteral("SSPanel2"));
+    m_progress->setAccessibleName(QStringLiteral("Download progress"));
+    m_progress->setBackColor(m_strip->palette().color(QPalette::Window));
+    m_progress->setGeometry(0, ui::twipsToPixels(30), 1, ui::twipsToPixels(SSPanel2Height));
+
+    m_web = m_factory(m_surface);
+    m_web->setObjectName(QStringLiteral("WebBrowser1"));
+    // The pane keeps the pointer's moves to itself, so a highlight stays while over it.
+    m_web->setAttribute(Qt::WA_NoMousePropagation);
+    connect(m_web, &webcontrol::Control::BeforeNavigate, this,
+            &Browser::WebBrowser1_BeforeNavigate);
+    connect(m_web, &webcontrol::Control::StatusTextChange, m_status, &QLabel::setText);
+    connect(m_web, &webcontrol::Control::DownloadProgress, this,
+            &Browser::WebBrowser1_DownloadProgress);
+    connect(m_web, &webcontrol::Control::TitleChange, this,
+            [this](const QString &title) { setWindowTitle(browserCaption(title)); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && (now == m_web || m_web->isAncestorOf(now)) && PreviousHighlight != 0)
+            DeleteHighlight();
+    });
+
+    for (QWidget *surface : {m_surface, static_cast<QWidget *>(m_picture), m_statusBar,
+                             static_cast<QWidget *>(m_status)})
+        watchSurface(surface);
+
+    applyOuterSize();
+    Form_Load();
+}
+
+Browser::~Browser() = default;
+
+QString Browser::HomePage()
+{
+    return QUrl::fromLocalFile(AddInPath(QStringLiteral("home.htm"))).toString();
+}
+
+void Browser::buildMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    const QStringList files{QStringLiteral("New Window"), QStringLiteral("Open..."),
+                            QStringLiteral("-"), QStringLiteral("Exit")};
+    for (int i = 0; i < files.size(); ++i)
+        connect(menuItem(m_fileMenu, QStringLiteral("File"), i, files[i]), &QAction::triggered,
+                this, [this, i] { File_Click(i); });
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    // The captions carry no mnemonic, so the menus open from the keyboard with these.
+    for (const auto &[key, menu] :
+         {std::pair{Qt::ALT | Qt::Key_F, m_fileMenu}, std::pair{Qt::ALT | Qt::Key_H, m_helpMenu}}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        QMenu *target = menu;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, target] { menuBar()->setActiveAction(target->menuAction()); });
+    }
+}
+
+void Browser::Form_Load()
+{
+    IgnoreAndContinue([this] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("wizard"))
+                setWindowIcon(window->windowIcon());
+    });
+    IgnoreAndContinue([this] { CenterForm(this); });
+    IgnoreAndContinue([this] { m_web->Navigate(HomePage()); });
+}
+
+void Browser::watchSurface(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+void Browser::applyOuterSize()
+{
+    // The given size is the outer one: take off whatever frame the window manager adds.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const int extraWidth = isVisible() ? outer.width() - inner.width() : 0;
+    const int extraHeight = isVisible() ? outer.height() - inner.height() : 0;
+    const QSize size = ui::twipsToPixels(OuterWidth, OuterHeight);
+    setFixedSize(size.width() - extraWidth, size.height() - extraHeight);
+}
+
+void Browser::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    applyOuterSize();
+}
+
+void Browser::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    LayoutBrowser();
+}
+
+void Browser::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        LayoutBrowser();
+}
+
+void Browser::LayoutBrowser()
+{
+    // The strip is aligned to the bottom edge: it follows the window before anything else.
+    const QSize inner = m_surface->size();
+    if (!isMinimized())
+        m_strip->setGeometry(0, inner.height() - ui::twipsToPixels(SSPanel1Height), inner.width(),
+                             ui::twipsToPixels(SSPanel1Height));
+    BrowserMetrics metrics;
+    const QRectF label = toTwips(m_label->geometry());
+    metrics.label1Left = label.left();
+    metrics.label1Width = label.width();
+    metrics.picture1Height = ui::pixelsToTwips(m_picture->height());
+    metrics.ssPanel1Height = ui::pixelsToTwips(m_strip->height());
+    metrics.ssPanel2Height = ui::pixelsToTwips(m_progress->height());
+    metrics.statusBar1Height = ui::pixelsToTwips(m_statusBar->height());
+    const auto layout = layoutBrowser(ui::pixelsToTwips(inner.width()),
+                                      ui::pixelsToTwips(inner.height()), isMinimized(), metrics);
+    if (!layout)
+        return;
+    m_combo->resize(ui::twipsToPixels(layout->combo1Width), m_combo->height());
+    m_progress->setGeometry(toPixels(layout->ssPanel2));
+    m_statusBar->setGeometry(toPixels(layout->statusBar1));
+    m_web->setGeometry(toPixels(layout->webBrowser1));
+}
+
+void Browser::closeEvent(QCloseEvent *event)
+{
+    // Closing keeps the page, the history and the location list for the next showing.
+    event->ignore();
+    hide();
+}
+
+ui::ImageButton *Browser::button(int code) const
+{
+    return code >= 1 && code <= int(m_buttons.size()) ? m_buttons[code - 1] : nullptr;
+}
+
+QString Browser::statusText() const
+{
+    return m_status->text();
+}
+
+void Browser::DeleteHighlight()
+{
+    if (ui::ImageButton *b = button(PreviousHighlight))
+        b->setPicture(m_holders[PreviousHighlight - 1].up->pixmap());
+}
+
+void Browser::buttonMouseMove(int code)
+{
+    if (PreviousHighlight != code)
+        DeleteHighlight();
+    PreviousHighlight = qint16(code);
+    m_buttons[code - 1]->setPicture(m_holders[code - 1].dn->pixmap());
+    m_status->setText(BrowserButtons[code - 1].hint);
+}
+
+bool Browser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_combo->lineEdit()) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                navigateToLocation();
+                return true;
+            }
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseMove && PreviousHighlight != 0)
+        DeleteHighlight();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Browser::buttonClick(int code)
+{
+    IgnoreAndContinue([this, code] {
+        switch (code) {
+        case MoveB:
+            m_web->GoBack();
+            break;
+        case MoveF:
+            m_web->GoForward();
+            break;
+        case BStop:
+            m_web->Stop();
+            break;
+        case Ref:
+            m_web->Refresh();
+            break;
+        case Home:
+            m_web->Navigate(HomePage());
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void Browser::navigateToLocation()
+{
+    IgnoreAndContinue([this] { m_web->Navigate(m_combo->currentText()); });
+}
+
+void Browser::WebBrowser1_BeforeNavigate(const QString &address)
+{
+    QStringList list;
+    for (int i = 0; i < m_combo->count(); ++i)
+        list << m_combo->itemText(i);
+    const qsizetype index = addLocation(list, address);
+    if (index == m_combo->count())
+        m_combo->addItem(address);
+    m_combo->setCurrentIndex(int(index));
+}
+
+void Browser::WebBrowser1_DownloadProgress(int progress, int)
+{
+    const ProgressPanelUpdate update =
+        progressPanelUpdate(progress, m_strip->palette().color(QPalette::Window).rgb() & 0xFFFFFF);
+    m_progress->setForeColor(QColor::fromRgb(update.foreColor));
+    if (update.floodPercent)
+        m_progress->setFloodPercent(*update.floodPercent);
+}
+
+void Browser::File_Click(int index)
+{
+    switch (index) {
+    case 0: {
+        auto *window = new Browser(m_factory);
+        window->show();
+        break;
+    }
+    case 1:
+        LeaveQuietly([this] {
+            ui::OpenFileRequest request;
+            request.filter = QStringLiteral("All Files (*.*)|*.*");
+            request.cancelError = true;
+            const QString file = ui::services().ShowOpen(this, request);
+            m_web->Navigate(file);
+        });
+        break;
+    case 3:
+        hide();
+        break;
+    default:
+        break;
+    }
+}
+
+void Browser::help_Click(int) {}
+
+} // namespace tolvar
