@@ -50,6 +50,17 @@ QLabel *holder(QWidget *parent, const QString &name, const QPixmap &picture)
     return label;
 }
 
+// The buttons were sized for the host platform's narrow dialog font: a caption that would be cut
+// off here gets a smaller font instead.
+void fitCaption(QPushButton *button)
+{
+    QFont font = button->font();
+    const int room = button->width() - 8;
+    while (QFontMetrics(font).horizontalAdvance(button->text()) > room && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button->setFont(font);
+}
+
 QRectF toTwips(const QRect &r)
 {
     return QRectF(ui::pixelsToTwips(r.left()), ui::pixelsToTwips(r.top()),
@@ -138,6 +149,7 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
         search->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         search->setGeometry(ui::twipsToPixels(SearchLefts[i], SearchTop, 1035, 360));
         search->setAutoDefault(false);
+        fitCaption(search);
         connect(search, &QPushButton::clicked, this,
                 [this, i] { m_web->Navigate(SearchEngines[i].address); });
     }

@@ -76,9 +76,6 @@ Browser::Browser(QWidget *parent) : Control(parent)
             emit DownloadProgress(progress, 100);
     });
     connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        // The engine's error page is a load of its own; the failure it shows was told already.
-        if (info.isErrorPage())
-            return;
         const QString address = info.url().toString();
         switch (info.status()) {
         case QWebEngineLoadingInfo::LoadStartedStatus:
