@@ -199,6 +199,12 @@ protected:
         return numbers;
     }
     QString tempPath() const { return addInFolder.filePath("temp.MOD"); }
+    void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
 
     QTemporaryDir addInFolder;
     QTemporaryDir cache;
@@ -209,13 +215,7 @@ protected:
 
 TEST_F(GeneralMenuTest, AddsTheMenuTreeAndInsertsTheExactCodeThenDeletesIt)
 {
-    QFile old(tempPath());
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(5000, 'x')); // longer than the code: nothing of it may survive
-    old.close();
-
     run();
-
     EXPECT_TRUE(fake.messageBoxes().isEmpty());
     EXPECT_EQ(env.additions, ExpectedAdditions);
     EXPECT_EQ(env.additions.join(u';').count(u'='), 70);
@@ -224,22 +224,66 @@ TEST_F(GeneralMenuTest, AddsTheMenuTreeAndInsertsTheExactCodeThenDeletesIt)
     EXPECT_EQ(env.insertedBytes, expectedCode());
     EXPECT_FALSE(QFileInfo::exists(tempPath()));
     EXPECT_EQ(statuses, QStringList({"Creating Menus...", "Writing Code...", ""}));
-}
 
-TEST_F(GeneralMenuTest, OnlyTheFirstElementRuns)
-{
-    run(1);
-    EXPECT_TRUE(env.additions.isEmpty());
+    statuses.clear();
+    run(1); // only element 0 of the menu array runs
+    EXPECT_EQ(env.additions.size(), 30);
     EXPECT_TRUE(statuses.isEmpty());
 }
 
-TEST_F(GeneralMenuTest, FolderEndingInSeparatorStillGetsOneBeforeTheName)
+// What may stand in the add-in folder before a run; each run still inserts exactly the code,
+// from the path given, and leaves nothing behind.
+enum class Before { OldFile, LinkAtName, FolderEndsInSeparator, ReadOnlyFolder };
+
+class GeneralMenuFileTest : public GeneralMenuTest, public ::testing::WithParamInterface<Before>
 {
-    tolvar::setAddInFolderForTesting(addInFolder.path() + u'/');
-    run();
-    EXPECT_EQ(env.insertedPath, addInFolder.path() + "//temp.MOD");
+};
+
+TEST_P(GeneralMenuFileTest, InsertsExactlyTheCodeAndLeavesNothing)
+{
+    const QString victim = cache.filePath("victim.txt");
+    write(victim, "keep me");
+    QString expectedPath = tempPath();
+    switch (GetParam()) {
+    case Before::OldFile:
+        write(tempPath(), QByteArray(5000, 'x')); // longer than the code: none of it may remain
+        break;
+    case Before::LinkAtName:
+        ASSERT_TRUE(QFile::link(victim, tempPath()));
+        break;
+    case Before::FolderEndsInSeparator:
+        tolvar::setAddInFolderForTesting(addInFolder.path() + u'/');
+        expectedPath = addInFolder.path() + "//temp.MOD";
+        break;
+    case Before::ReadOnlyFolder:
+        ASSERT_EQ(::chmod(QFile::encodeName(addInFolder.path()), 0555), 0);
+        expectedPath = cache.filePath("tolvar/temp.MOD");
+        break;
+    }
+    {
+        WithoutPermissionOverride asAnyUser;
+        run();
+    }
+    ::chmod(QFile::encodeName(addInFolder.path()), 0700);
+
+    EXPECT_TRUE(fake.messageBoxes().isEmpty());
+    EXPECT_EQ(env.insertedPath, expectedPath);
     EXPECT_EQ(env.insertedBytes, expectedCode());
+    EXPECT_FALSE(QFileInfo(expectedPath).exists() || QFileInfo(expectedPath).isSymLink());
+    QFile v(victim);
+    ASSERT_TRUE(v.open(QIODevice::ReadOnly));
+    EXPECT_EQ(v.readAll(), "keep me");
+    if (GetParam() == Before::ReadOnlyFolder) {
+        EXPECT_EQ(QFileInfo(cache.filePath("tolvar")).permissions(),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                      QFile::WriteUser | QFile::ExeUser);
+        EXPECT_TRUE(QDir(addInFolder.path()).isEmpty());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, GeneralMenuFileTest,
+                         ::testing::Values(Before::OldFile, Before::LinkAtName,
+                                           Before::FolderEndsInSeparator, Before::ReadOnlyFolder));
 
 struct FailureCase
 {
@@ -247,10 +291,10 @@ struct FailureCase
     bool noForm;
     int refuseAddition;
     bool refuseInsert;
+    bool folderAtName;
     int additionsKept;
     const char *number;
     const char *lastStatus;
-    bool tempLeft;
 };
 
 class GeneralMenuFailureTest : public GeneralMenuTest,
@@ -264,97 +308,54 @@ TEST_P(GeneralMenuFailureTest, ReportsOnceAndKeepsWhatWasDone)
     env.noForm = c.noForm;
     env.refuseAddition = c.refuseAddition;
     env.refuseInsert = c.refuseInsert;
+    if (c.folderAtName) {
+        ASSERT_TRUE(QDir(addInFolder.path()).mkpath("temp.MOD/inner"));
+    }
     run();
     EXPECT_EQ(reportedNumbers(), QStringList{c.number});
     EXPECT_EQ(env.additions, ExpectedAdditions.mid(0, c.additionsKept));
     EXPECT_EQ(statuses.last(), c.lastStatus);
-    EXPECT_EQ(QFileInfo::exists(tempPath()), c.tempLeft);
-}
-
-INSTANTIATE_TEST_SUITE_P(Failures, GeneralMenuFailureTest,
-                         ::testing::Values(FailureCase{"NoActiveForm", true, 0, false, 0, "91",
-                                                       "Creating Menus...", false},
-                                           FailureCase{"RefusedPartWay", false, 12, false, 11,
-                                                       "35001", "Creating Menus...", false},
-                                           FailureCase{"InsertRefused", false, 0, true, 30, "75",
-                                                       "Writing Code...", true}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(GeneralMenuTest, LinkAtTheNameIsReplacedNeverFollowed)
-{
-    const QString victim = cache.filePath("victim.txt");
-    QFile v(victim);
-    ASSERT_TRUE(v.open(QIODevice::WriteOnly));
-    v.write("keep me");
-    v.close();
-    ASSERT_TRUE(QFile::link(victim, tempPath()));
-
-    run();
-
-    EXPECT_EQ(env.insertedBytes, expectedCode());
-    ASSERT_TRUE(v.open(QIODevice::ReadOnly));
-    EXPECT_EQ(v.readAll(), "keep me");
-    EXPECT_FALSE(QFileInfo(tempPath()).isSymLink() || QFileInfo::exists(tempPath()));
-}
-
-TEST_F(GeneralMenuTest, FolderAtTheNameIsAnErrorAndStaysUntouched)
-{
-    ASSERT_TRUE(QDir(addInFolder.path()).mkpath("temp.MOD/inner"));
-    run();
-    EXPECT_EQ(reportedNumbers(), QStringList{"75"});
     EXPECT_TRUE(env.insertedPath.isEmpty());
-    EXPECT_TRUE(QFileInfo(tempPath() + "/inner").isDir());
-    EXPECT_EQ(statuses.last(), "Writing Code...");
+    // A refused insertion leaves the file; a folder standing at the name is left alone.
+    EXPECT_EQ(QFileInfo(tempPath()).isFile(), c.refuseInsert);
+    EXPECT_EQ(QFileInfo(tempPath() + "/inner").isDir(), c.folderAtName);
 }
 
-TEST_F(GeneralMenuTest, ReadOnlyAddInFolderUsesAPrivateFolderOfTheUser)
-{
-    ASSERT_EQ(::chmod(QFile::encodeName(addInFolder.path()), 0555), 0);
-    {
-        WithoutPermissionOverride asAnyUser;
-        run();
-    }
-    ::chmod(QFile::encodeName(addInFolder.path()), 0700);
+INSTANTIATE_TEST_SUITE_P(
+    Failures, GeneralMenuFailureTest,
+    ::testing::Values(
+        FailureCase{"NoActiveForm", true, 0, false, false, 0, "91", "Creating Menus..."},
+        FailureCase{"RefusedPartWay", false, 12, false, false, 11, "35001", "Creating Menus..."},
+        FailureCase{"InsertRefused", false, 0, true, false, 30, "75", "Writing Code..."},
+        FailureCase{"FolderAtName", false, 0, false, true, 30, "75", "Writing Code..."}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-    const QString privateFolder = cache.filePath("tolvar");
-    EXPECT_TRUE(fake.messageBoxes().isEmpty());
-    EXPECT_EQ(env.insertedPath, privateFolder + "/temp.MOD");
-    EXPECT_EQ(env.insertedBytes, expectedCode());
-    EXPECT_FALSE(QFileInfo::exists(env.insertedPath));
-    struct stat st;
-    ASSERT_EQ(::stat(QFile::encodeName(privateFolder), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
-    EXPECT_TRUE(QDir(addInFolder.path()).isEmpty());
-}
-
-// A device that takes a fixed number of bytes and then refuses.
+// A device with room for a fixed number of bytes.
 class FullDevice : public QBuffer
 {
 public:
-    explicit FullDevice(qint64 room) : m_room(room) {}
+    qint64 room = 0;
 
 protected:
     qint64 writeData(const char *data, qint64 len) override
     {
-        if (len > m_room)
+        if (len > room)
             return -1;
-        m_room -= len;
+        room -= len;
         return QBuffer::writeData(data, len);
     }
-
-private:
-    qint64 m_room;
 };
 
-TEST_F(GeneralMenuTest, WriteMenuCodeReportsAFailedWriteAndStops)
+TEST_F(GeneralMenuTest, WriteMenuCodeReportsAFailedWriteAndLeavesTheFileOpen)
 {
     const QByteArray code = expectedCode();
-    const qsizetype firstTwoLines = code.indexOf("\r\n", code.indexOf("\r\n") + 2) + 2;
-    FullDevice device(firstTwoLines + 10);
+    const qsizetype firstLine = code.indexOf("\r\n") + 2;
+    FullDevice device;
+    device.room = firstLine + 10;
     ASSERT_TRUE(device.open(QIODevice::WriteOnly));
     tolvar::WriteMenuCode(device);
     EXPECT_EQ(reportedNumbers(), QStringList{"57"});
-    EXPECT_EQ(device.data(), code.left(firstTwoLines));
+    EXPECT_EQ(device.data(), code.left(firstLine));
     EXPECT_TRUE(device.isOpen());
 }
 
