@@ -4,7 +4,7 @@
 
 namespace tolvar {
 
-// The application's help file: the file the add-in's own help requests (F1 in its windows) open.
+// The application's help file: F1 in any of the add-in's windows opens it at its contents.
 void setAppHelpFile(const QString &path);
 QString appHelpFile();
 

@@ -6,6 +6,7 @@
 #include "toolbarpictures.h"
 #include "toolbuttons.h"
 
+#include "addin/generators/generalmenu.h"
 #include "addin/host/addinfolder.h"
 #include "addin/host/centerform.h"
 #include "addin/host/traps.h"
@@ -71,6 +72,9 @@ ToolWindow::ToolWindow(QWidget *parent)
     m_helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
     m_helpMenu->setObjectName(QStringLiteral("help"));
     m_helpMenu->setAccessibleName(QStringLiteral("Help"));
+    QAction *mnucur = m_formMenu->addAction(QStringLiteral("Add general menu "));
+    mnucur->setObjectName(QStringLiteral("mnucur(0)"));
+    connect(mnucur, &QAction::triggered, this, [this] { mnucur_Click(0); });
     menuBar()->setObjectName(QStringLiteral("wizardMenuBar"));
     menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     // The captions carry no mnemonic, so the menus open from the keyboard with these.
@@ -319,6 +323,11 @@ void ToolWindow::buttonClick(int id)
             break;
         }
     });
+}
+
+void ToolWindow::mnucur_Click(qint16 index)
+{
+    CreateGeneralMenu(index, [this](const QString &text) { setStatusText(text); });
 }
 
 void ToolWindow::DBList1_Click()

@@ -50,6 +50,9 @@ public:
     QMenu *formMenu() const { return m_formMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
 
+    // The Form menu's `mnucur` array.
+    void mnucur_Click(qint16 index);
+
     // The layout tools the buttons run; replaceable so that the toolbar can be tried without
     // a form designer.
     std::function<void()> runAlignControls;

@@ -2,11 +2,9 @@
 // a click on a layout button changes the selected controls, marks the project modified and is
 // undone in one step.
 
-#include "addin/host/addinfolder.h"
-#include "addin/host/hostapp.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addinsession.h"
+
 #include "addin/toolwindow/toolwindow.h"
-#include "addin/toolwindow/toolwindowloader.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"
@@ -100,23 +98,11 @@ protected:
         workspace.setActiveForm(formId);
         workspace.setSelection(Selected);
         ASSERT_EQ(workspace.selection(), Selected);
-
-        ui::setServices(&fake);
-        tolvar::setAddInFolderForTesting(qEnvironmentVariable("TOLVAR_ADDIN_DIR"));
-        tolvar::forms().reset();
-        tolvar::HostApp = automation::Value(workspace.application("tolvar"));
-        tolvar::LoadToolWindow();
+        session = std::make_unique<AddInSession>(workspace, &fake);
         ASSERT_NE(tolvar::toolWindow(), nullptr);
     }
 
-    void TearDown() override
-    {
-        tolvar::unloadToolWindowForTesting();
-        tolvar::forms().reset();
-        tolvar::HostApp = automation::Value();
-        tolvar::setAddInFolderForTesting(QString());
-        ui::setServices(nullptr);
-    }
+    void TearDown() override { session.reset(); }
 
     QList<Box> boxes() const
     {
@@ -136,6 +122,7 @@ protected:
     vbhost::Workspace workspace;
     int formId = -1;
     ui::FakeServices fake;
+    std::unique_ptr<AddInSession> session;
 };
 
 TEST_P(LayoutInVbhostTest, ButtonChangesSelectionAndUndoesInOneStep)
@@ -206,11 +193,7 @@ TEST(LayoutInDesignerTest, AlignLeftMovesControlsPickedOnTheCanvas)
     ASSERT_GT(lefts.size(), 1);
 
     ui::FakeServices fake;
-    ui::ScopedServices scoped(&fake);
-    tolvar::setAddInFolderForTesting(qEnvironmentVariable("TOLVAR_ADDIN_DIR"));
-    tolvar::forms().reset();
-    tolvar::HostApp = automation::Value(workspace.application("tolvar"));
-    tolvar::LoadToolWindow();
+    AddInSession session(workspace, &fake);
     ASSERT_NE(tolvar::toolWindow(), nullptr);
     QTest::mouseClick(tolvar::toolWindow()->findChild<QWidget *>("LeftA"), Qt::LeftButton);
 
@@ -219,11 +202,6 @@ TEST(LayoutInDesignerTest, AlignLeftMovesControlsPickedOnTheCanvas)
         lefts << canvas.controlRect(key).left();
     EXPECT_EQ(lefts.size(), 1);
     EXPECT_TRUE(workspace.isModified());
-
-    tolvar::unloadToolWindowForTesting();
-    tolvar::forms().reset();
-    tolvar::HostApp = automation::Value();
-    tolvar::setAddInFolderForTesting(QString());
 }
 
 } // namespace

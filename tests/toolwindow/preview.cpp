@@ -1,6 +1,6 @@
 // Shows the tool window, the about box or the splash window with the real services, for looking
 // at them and taking pictures under Xvfb:
-//   toolwindow_preview rest|highlight|about|splash [seconds]
+//   toolwindow_preview rest|highlight|formmenu|helpmenu|about|splash [seconds]
 // Prints the shown window's frame as "x y width height" on standard output.
 #include "addin/host/addinfolder.h"
 #include "addin/toolwindow/formregistry.h"
@@ -10,6 +10,8 @@
 #include "platform/ui/qtservices.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdio>
@@ -38,6 +40,13 @@ int main(int argc, char **argv)
                              button->mapToGlobal(QPointF(10, 10)), Qt::NoButton, Qt::NoButton,
                              Qt::NoModifier);
             QApplication::sendEvent(button, &move);
+        }
+        if (state.endsWith(QLatin1String("menu"))) {
+            QMenu *menu =
+                state == QLatin1String("formmenu") ? window->formMenu() : window->helpMenu();
+            QTimer::singleShot(300, window, [window, menu] {
+                window->menuBar()->setActiveAction(menu->menuAction());
+            });
         }
     }
     QTimer::singleShot(500, [shown] {

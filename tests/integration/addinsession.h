@@ -1,0 +1,34 @@
+#pragma once
+
+#include "addin/host/addinfolder.h"
+#include "addin/host/hostapp.h"
+#include "addin/toolwindow/formregistry.h"
+#include "addin/toolwindow/toolwindowloader.h"
+#include "ide/model/workspace.h"
+#include "platform/ui/services.h"
+
+// The add-in's tool window loaded against a vbhost workspace, with the build's add-in folder;
+// everything is put back when it goes.
+class AddInSession
+{
+public:
+    AddInSession(vbhost::Workspace &workspace, ui::Services *services) : m_services(services)
+    {
+        tolvar::setAddInFolderForTesting(qEnvironmentVariable("TOLVAR_ADDIN_DIR"));
+        tolvar::forms().reset();
+        tolvar::HostApp = automation::Value(workspace.application("tolvar"));
+        tolvar::LoadToolWindow();
+    }
+    ~AddInSession()
+    {
+        tolvar::unloadToolWindowForTesting();
+        tolvar::forms().reset();
+        tolvar::HostApp = automation::Value();
+        tolvar::setAddInFolderForTesting(QString());
+    }
+    AddInSession(const AddInSession &) = delete;
+    AddInSession &operator=(const AddInSession &) = delete;
+
+private:
+    ui::ScopedServices m_services;
+};
