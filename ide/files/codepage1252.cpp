@@ -42,11 +42,14 @@ QByteArray encode1252(const QString &text, bool *lossless)
     QByteArray out;
     out.reserve(text.size());
     bool ok = true;
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         const int b = byteFor(c.unicode());
         if (b < 0) {
             ok = false;
-            out.append('?');
+            out.append('?'); // one for the character, a surrogate pair included
+            if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
         } else {
             out.append(char(b));
         }

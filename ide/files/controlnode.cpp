@@ -1,6 +1,5 @@
 #include "ide/files/controlnode.h"
 
-#include "ide/files/codepage1252.h"
 #include "ide/files/controlnode_p.h"
 #include "ide/files/formfile.h"
 #include "ide/files/validate_p.h"
@@ -13,8 +12,8 @@ namespace {
 
 const QRegularExpression &propertyPattern()
 {
-    static const QRegularExpression re(
-        QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_.()]*)\\s*=(.*)$"));
+    // Any name: controls of other libraries write names such as ExtraData[].
+    static const QRegularExpression re(QStringLiteral("^\\s*([^\\s='][^=]*?)\\s*=(.*)$"));
     return re;
 }
 
@@ -42,7 +41,23 @@ ControlNode::ControlNode(FormFileStyle *style, ControlNode *parent)
     : m_style(style), m_parent(parent)
 {}
 
-ControlNode::~ControlNode() = default;
+ControlNode::~ControlNode()
+{
+    // Children are taken apart one level at a time, so deep nesting never deepens the stack.
+    std::vector<std::unique_ptr<ControlNode>> pending;
+    const auto takeChildren = [&pending](ControlNode &n) {
+        for (auto &item : n.m_items) {
+            if (item->child)
+                pending.push_back(std::move(item->child));
+        }
+    };
+    takeChildren(*this);
+    while (!pending.empty()) {
+        std::unique_ptr<ControlNode> n = std::move(pending.back());
+        pending.pop_back();
+        takeChildren(*n);
+    }
+}
 
 QString ControlNode::shortClassName() const
 {
@@ -54,10 +69,10 @@ void ControlNode::setName(const QString &name)
 {
     requireWord(name, "a control name");
     static const QRegularExpression re(QStringLiteral("^(\\s*\\S+\\s+\\S+\\s+)(\\S+)(.*)$"));
-    const QString text = decode1252(m_begin.text);
+    const QString text = m_style->codePage.decode(m_begin.text);
     const auto m = re.match(text);
     if (m.hasMatch())
-        m_begin.text = encode1252(m.captured(1) + name + m.captured(3));
+        m_begin.text = m_style->codePage.encode(m.captured(1) + name + m.captured(3));
     m_name = name;
 }
 
@@ -95,11 +110,19 @@ QList<ControlNode *> ControlNode::children() const
 
 QList<ControlNode *> ControlNode::descendants() const
 {
+    // Without recursion: nesting may be as deep as the reader allows.
     QList<ControlNode *> out;
-    for (const auto &item : m_items) {
-        if (item->kind == Item::Kind::Child) {
-            out.append(item->child.get());
-            out.append(item->child->descendants());
+    std::vector<std::pair<const ControlNode *, size_t>> stack{{this, 0}};
+    while (!stack.empty()) {
+        auto &[node, next] = stack.back();
+        if (next == node->m_items.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const Item &item = *node->m_items[next++];
+        if (item.kind == Item::Kind::Child) {
+            out.append(item.child.get());
+            stack.push_back({item.child.get(), 0});
         }
     }
     return out;
@@ -167,7 +190,7 @@ void ControlNode::setProperty(const QString &name, const QString &valueText)
     // The text may carry a describing comment, as the designer writes `-1  'True`.
     QString value, comment;
     splitValueAndComment(valueText, &value, &comment);
-    const QByteArray written = encode1252(valueText.trimmed());
+    const QByteArray written = m_style->codePage.encode(valueText.trimmed());
     const int i = propertyItem(name);
     if (i >= 0) {
         Item &item = *m_items[size_t(i)];
@@ -209,7 +232,7 @@ void ControlNode::setProperty(const QString &name, const QString &valueText)
             break;
         sampled = true;
     }
-    QByteArray text = indent + encode1252(name);
+    QByteArray text = indent + m_style->codePage.encode(name);
     if (padded && name.size() < field - 1)
         text += QByteArray(field - name.size(), ' ');
     else
@@ -264,8 +287,8 @@ ControlNode *ControlNode::addChild(const QString &className, const QString &name
     node->m_className = cls;
     node->m_name = name;
     const QByteArray indent = indentOfChildren();
-    node->m_begin = {indent + "Begin " + encode1252(cls) + ' ' + encode1252(name) +
-                         (m_style->beginTrailingBlank ? " " : ""),
+    node->m_begin = {indent + "Begin " + m_style->codePage.encode(cls) + ' ' +
+                         m_style->codePage.encode(name) + (m_style->beginTrailingBlank ? " " : ""),
                      m_style->eol};
     node->m_end = {indent + "End", m_style->eol};
     ControlNode *result = node.get();
@@ -299,22 +322,30 @@ bool ControlNode::removeChild(ControlNode *child)
 
 void ControlNode::appendTo(QList<TextLine> &out) const
 {
+    std::vector<std::pair<const ControlNode *, size_t>> stack{{this, 0}};
     out.append(m_begin);
-    for (const auto &item : m_items) {
-        switch (item->kind) {
+    while (!stack.empty()) {
+        auto &[node, next] = stack.back();
+        if (next == node->m_items.size()) {
+            out.append(node->m_end);
+            stack.pop_back();
+            continue;
+        }
+        const Item &item = *node->m_items[next++];
+        switch (item.kind) {
         case Item::Kind::Raw:
         case Item::Kind::Property:
-            out.append(item->line);
+            out.append(item.line);
             break;
         case Item::Kind::Block:
-            out.append(item->block);
+            out.append(item.block);
             break;
         case Item::Kind::Child:
-            item->child->appendTo(out);
+            out.append(item.child->m_begin);
+            stack.push_back({item.child.get(), 0});
             break;
         }
     }
-    out.append(m_end);
 }
 
 } // namespace vbhost

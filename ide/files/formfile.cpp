@@ -1,6 +1,5 @@
 #include "ide/files/formfile.h"
 
-#include "ide/files/codepage1252.h"
 #include "ide/files/controlnode_p.h"
 #include "ide/files/parseerror.h"
 #include "ide/files/validate_p.h"
@@ -40,10 +39,12 @@ bool startsWithWord(const QString &trimmed, QLatin1String word)
 
 bool isAttributeLine(const QByteArray &text)
 {
-    return attributePattern().match(decode1252(text)).hasMatch();
+    // Attribute lines are ASCII in every code page.
+    return attributePattern().match(QString::fromLatin1(text)).hasMatch();
 }
 
-QList<TextLine> textToLines(const QString &text, const QByteArray &eol, bool lastGetsEol)
+QList<TextLine> textToLines(const QString &text, const QByteArray &eol, bool lastGetsEol,
+                            const CodePage &codePage)
 {
     QList<TextLine> out;
     if (text.isEmpty())
@@ -55,7 +56,7 @@ QList<TextLine> textToLines(const QString &text, const QByteArray &eol, bool las
         parts.removeLast();
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const bool last = i == parts.size() - 1;
-        out.append({encode1252(parts[i]), (!last || endsWithBreak || lastGetsEol) ? eol : ""});
+        out.append({codePage.encode(parts[i]), (!last || endsWithBreak || lastGetsEol) ? eol : ""});
     }
     return out;
 }
@@ -65,14 +66,15 @@ QList<TextLine> textToLines(const QString &text, const QByteArray &eol, bool las
 class FormParser
 {
 public:
-    FormParser(const QString &fileName, QList<TextLine> lines)
-        : m_fileName(fileName), m_lines(std::move(lines))
+    FormParser(const QString &fileName, QList<TextLine> lines, CodePage codePage)
+        : m_fileName(fileName), m_lines(std::move(lines)), m_codePage(codePage)
     {}
 
     FormFile parse()
     {
         FormFile f;
         f.m_fileName = m_fileName;
+        f.m_style->codePage = m_codePage;
         const int binary = firstBinaryLine(m_lines);
         if (binary >= 0)
             fail(binary, QStringLiteral("binary data where text was expected"));
@@ -138,17 +140,10 @@ private:
         throw ParseError(m_fileName, lineIndex + 1, message);
     }
 
-    // A byte order mark left by another editor is kept in the bytes but not read as text.
-    QString text(int i) const
-    {
-        const QByteArray &t = m_lines[i].text;
-        return decode1252(i == 0 && t.startsWith("\xEF\xBB\xBF") ? t.mid(3) : t);
-    }
+    QString text(int i) const { return m_codePage.decode(m_lines[i].text); }
 
-    // Parses the block whose Begin is at line `at`; returns the line after its End.
-    int parseBlock(ControlNode &node, int at, bool classBlock)
+    void openBlock(ControlNode &node, int at, bool classBlock)
     {
-        using Item = ControlNode::Item;
         node.m_begin = m_lines[at];
         node.m_line = at + 1;
         if (!classBlock) {
@@ -156,28 +151,59 @@ private:
             node.m_className = m.captured(1);
             node.m_name = m.captured(2);
         }
-        const QString what = classBlock
-                                 ? QStringLiteral("BEGIN")
-                                 : QStringLiteral("Begin %1 %2").arg(node.m_className, node.m_name);
+    }
+
+    // Parses the block whose Begin is at line `at`; returns the line after its End. Nested
+    // blocks are kept on a list of open ones rather than on the call stack.
+    int parseBlock(ControlNode &root, int at, bool classBlock)
+    {
+        using Item = ControlNode::Item;
+        struct Open
+        {
+            ControlNode *node;
+            int at;
+            bool classBlock;
+        };
+        std::vector<Open> open{{&root, at, classBlock}};
+        openBlock(root, at, classBlock);
         const int n = int(m_lines.size());
         int pos = at + 1;
         for (;;) {
+            const Open top = open.back();
+            ControlNode &node = *top.node;
             // Attribute lines only ever follow the outermost block.
-            if (pos >= n || isAttributeLine(m_lines[pos].text))
-                fail(at, QStringLiteral("%1 has no matching End").arg(what));
+            if (pos >= n || isAttributeLine(m_lines[pos].text)) {
+                const QString what =
+                    top.classBlock
+                        ? QStringLiteral("BEGIN")
+                        : QStringLiteral("Begin %1 %2").arg(node.m_className, node.m_name);
+                fail(top.at, QStringLiteral("%1 has no matching End").arg(what));
+            }
             const QString t = text(pos).trimmed();
             if (isWord(t, QLatin1String("End"))) {
-                node.m_end = m_lines[pos];
-                return pos + 1;
+                node.m_end = m_lines[pos++];
+                open.pop_back();
+                if (open.empty())
+                    return pos;
+                continue;
             }
             auto item = std::make_unique<Item>();
             if (startsWithWord(t, QLatin1String("Begin"))) {
-                if (classBlock || !beginPattern().match(t).hasMatch())
+                if (top.classBlock || !beginPattern().match(t).hasMatch())
                     fail(pos, QStringLiteral("a Begin line needs a class and a name: %1").arg(t));
+                if (int(open.size()) > kMaxControlNesting)
+                    fail(pos, QStringLiteral("controls are nested more than %1 levels deep")
+                                  .arg(kMaxControlNesting));
                 item->kind = Item::Kind::Child;
                 item->child.reset(new ControlNode(node.m_style, &node));
-                pos = parseBlock(*item->child, pos, false);
-            } else if (startsWithWord(t, QLatin1String("BeginProperty"))) {
+                ControlNode *child = item->child.get();
+                node.m_items.push_back(std::move(item));
+                openBlock(*child, pos, false);
+                open.push_back({child, pos, false});
+                ++pos;
+                continue;
+            }
+            if (startsWithWord(t, QLatin1String("BeginProperty"))) {
                 item->kind = Item::Kind::Block;
                 item->blockName = t.section(QLatin1Char(' '), 1, 1, QString::SectionSkipEmpty);
                 int depth = 0;
@@ -212,6 +238,7 @@ private:
 
     QString m_fileName;
     QList<TextLine> m_lines;
+    CodePage m_codePage;
 };
 
 FormFile::FormFile() : m_style(std::make_unique<FormFileStyle>()) {}
@@ -219,14 +246,19 @@ FormFile::FormFile(FormFile &&) noexcept = default;
 FormFile &FormFile::operator=(FormFile &&) noexcept = default;
 FormFile::~FormFile() = default;
 
-FormFile FormFile::load(const QString &path)
+FormFile FormFile::load(const QString &path, CodePage codePage)
 {
-    return fromBytes(readWholeFile(path), path);
+    return fromBytes(readWholeFile(path), path, codePage);
 }
 
-FormFile FormFile::fromBytes(const QByteArray &bytes, const QString &fileName)
+FormFile FormFile::fromBytes(const QByteArray &bytes, const QString &fileName, CodePage codePage)
 {
-    return FormParser(fileName, splitLines(bytes)).parse();
+    // A byte order mark left by another editor is kept but not read as text.
+    QByteArray body = bytes;
+    const QByteArray mark = takeByteOrderMark(body);
+    FormFile f = FormParser(fileName, splitLines(body), codePage).parse();
+    f.m_byteOrderMark = mark;
+    return f;
 }
 
 FormFile::Kind FormFile::kindForFileName(const QString &fileName)
@@ -239,7 +271,7 @@ FormFile::Kind FormFile::kindForFileName(const QString &fileName)
     return Kind::Module;
 }
 
-FormFile FormFile::newForm(const QString &name, const QString &version)
+FormFile FormFile::newForm(const QString &name, const QString &version, CodePage codePage)
 {
     const QString q = quoteString(name);
     QString t;
@@ -282,17 +314,17 @@ FormFile FormFile::newForm(const QString &name, const QString &version)
                            "Attribute VB_Exposed = False\r\n")
                 .arg(QStringLiteral("%1"), QStringLiteral("%2"), version);
     }
-    return fromBytes(encode1252(t.arg(name, q)), name + QStringLiteral(".frm"));
+    return fromBytes(codePage.encode(t.arg(name, q)), name + QStringLiteral(".frm"), codePage);
 }
 
-FormFile FormFile::newModule(const QString &name)
+FormFile FormFile::newModule(const QString &name, CodePage codePage)
 {
     return fromBytes(
-        encode1252(QStringLiteral("Attribute VB_Name = %1\r\n").arg(quoteString(name))),
-        name + QStringLiteral(".bas"));
+        codePage.encode(QStringLiteral("Attribute VB_Name = %1\r\n").arg(quoteString(name))),
+        name + QStringLiteral(".bas"), codePage);
 }
 
-FormFile FormFile::newClass(const QString &name)
+FormFile FormFile::newClass(const QString &name, CodePage codePage)
 {
     const QString t = QStringLiteral("VERSION 1.0 CLASS\r\n"
                                      "BEGIN\r\n"
@@ -304,7 +336,7 @@ FormFile FormFile::newClass(const QString &name)
                                      "Attribute VB_PredeclaredId = False\r\n"
                                      "Attribute VB_Exposed = False\r\n")
                           .arg(quoteString(name));
-    return fromBytes(encode1252(t), name + QStringLiteral(".cls"));
+    return fromBytes(codePage.encode(t), name + QStringLiteral(".cls"), codePage);
 }
 
 QStringList FormFile::objectReferences() const
@@ -313,7 +345,7 @@ QStringList FormFile::objectReferences() const
                                        QRegularExpression::CaseInsensitiveOption);
     QStringList out;
     for (const TextLine &l : m_header) {
-        const auto m = re.match(decode1252(l.text));
+        const auto m = re.match(m_style->codePage.decode(l.text));
         if (m.hasMatch())
             out.append(m.captured(1).trimmed());
     }
@@ -323,6 +355,11 @@ QStringList FormFile::objectReferences() const
 QByteArray FormFile::eol() const
 {
     return m_style->eol;
+}
+
+CodePage FormFile::codePage() const
+{
+    return m_style->codePage;
 }
 
 QList<ControlNode *> FormFile::controls() const
@@ -339,14 +376,14 @@ QStringList FormFile::attributeNames() const
 {
     QStringList out;
     for (const TextLine &l : m_attributes)
-        out.append(attributePattern().match(decode1252(l.text)).captured(1));
+        out.append(attributePattern().match(m_style->codePage.decode(l.text)).captured(1));
     return out;
 }
 
 QString FormFile::attribute(const QString &name) const
 {
     for (const TextLine &l : m_attributes) {
-        const auto m = attributePattern().match(decode1252(l.text));
+        const auto m = attributePattern().match(m_style->codePage.decode(l.text));
         if (m.captured(1).compare(name, Qt::CaseInsensitive) == 0)
             return m.captured(2).trimmed();
     }
@@ -358,16 +395,18 @@ void FormFile::setAttribute(const QString &name, const QString &valueText)
     requireWord(name, "an attribute name");
     requireOneLine(valueText, "an attribute value");
     for (TextLine &l : m_attributes) {
-        const auto m = attributePattern().match(decode1252(l.text));
+        const auto m = attributePattern().match(m_style->codePage.decode(l.text));
         if (m.captured(1).compare(name, Qt::CaseInsensitive) == 0) {
             if (m.captured(2).trimmed() != valueText)
-                l.text = encode1252(decode1252(l.text).left(m.capturedStart(2)) + valueText);
+                l.text = m_style->codePage.encode(
+                    m_style->codePage.decode(l.text).left(m.capturedStart(2)) + valueText);
             return;
         }
     }
     endLineBeforeCode();
     m_attributes.append(
-        {encode1252(QStringLiteral("Attribute %1 = %2").arg(name, valueText)), m_style->eol});
+        {m_style->codePage.encode(QStringLiteral("Attribute %1 = %2").arg(name, valueText)),
+         m_style->eol});
 }
 
 QString FormFile::moduleName() const
@@ -391,7 +430,7 @@ QStringList FormFile::codeLines() const
     QStringList out;
     out.reserve(m_code.size());
     for (const TextLine &l : m_code)
-        out.append(decode1252(l.text));
+        out.append(m_style->codePage.decode(l.text));
     return out;
 }
 
@@ -405,7 +444,7 @@ QString FormFile::code() const
 
 void FormFile::setCode(const QString &text)
 {
-    QList<TextLine> lines = textToLines(text, m_style->eol, false);
+    QList<TextLine> lines = textToLines(text, m_style->eol, false, m_style->codePage);
     if (!lines.isEmpty())
         endLineBeforeCode();
     // Lines the new text leaves as they were keep their own line ends.
@@ -430,7 +469,7 @@ void FormFile::setCode(const QString &text)
 
 void FormFile::appendCode(const QString &text)
 {
-    QList<TextLine> lines = textToLines(text, m_style->eol, true);
+    QList<TextLine> lines = textToLines(text, m_style->eol, true, m_style->codePage);
     if (lines.isEmpty())
         return;
     if (m_code.isEmpty()) {
@@ -469,7 +508,7 @@ QByteArray FormFile::toBytes() const
         m_root->appendTo(lines);
     lines.append(m_attributes);
     lines.append(m_code);
-    return joinLines(lines);
+    return m_byteOrderMark + joinLines(lines);
 }
 
 void FormFile::save() const

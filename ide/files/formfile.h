@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ide/files/codepage.h"
 #include "ide/files/controlnode.h"
 #include "ide/files/textlines.h"
 
@@ -15,7 +16,12 @@ struct FormFileStyle
     QByteArray eol = "\r\n";
     QString classPrefix = QStringLiteral("VB."); // "" for files that write bare class names
     bool beginTrailingBlank = true;              // "Begin VB.Form Form1 " with its blank
+    CodePage codePage;                           // the project's
 };
+
+// Deeper nesting of Begin blocks than this is refused: no designer draws it, and it is how a
+// damaged or hostile file looks.
+constexpr int kMaxControlNesting = 4000;
 
 // A form (.frm), class module (.cls) or code module (.bas): header (VERSION, Object= lines),
 // the control tree or class BEGIN block, the Attribute lines, and the code.
@@ -26,14 +32,16 @@ public:
     enum class Kind { Form, Class, Module };
 
     // Throw ParseError naming the file and line; nothing is written.
-    static FormFile load(const QString &path);
-    static FormFile fromBytes(const QByteArray &bytes, const QString &fileName);
+    static FormFile load(const QString &path, CodePage codePage = {});
+    static FormFile fromBytes(const QByteArray &bytes, const QString &fileName,
+                              CodePage codePage = {});
     // Kind from the extension: .frm Form, .cls Class, anything else Module.
     static Kind kindForFileName(const QString &fileName);
     // New files as the designer writes them; version "5.00" or "4.00" for forms.
-    static FormFile newForm(const QString &name, const QString &version = QStringLiteral("5.00"));
-    static FormFile newModule(const QString &name);
-    static FormFile newClass(const QString &name);
+    static FormFile newForm(const QString &name, const QString &version = QStringLiteral("5.00"),
+                            CodePage codePage = {});
+    static FormFile newModule(const QString &name, CodePage codePage = {});
+    static FormFile newClass(const QString &name, CodePage codePage = {});
 
     FormFile(FormFile &&) noexcept;
     FormFile &operator=(FormFile &&) noexcept;
@@ -47,6 +55,7 @@ public:
     // Object = "..." lines of the header, text after '=' as written.
     QStringList objectReferences() const;
     QByteArray eol() const;
+    CodePage codePage() const;
 
     // The form block (Begin VB.Form ...) or class BEGIN block; null for a module.
     ControlNode *root() { return m_root.get(); }
@@ -86,6 +95,7 @@ private:
     QString m_fileName;
     Kind m_kind = Kind::Module;
     QString m_version;
+    QByteArray m_byteOrderMark; // kept first whatever the edits
     std::unique_ptr<FormFileStyle> m_style;
     QList<TextLine> m_header;
     std::unique_ptr<ControlNode> m_root;

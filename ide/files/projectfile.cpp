@@ -1,12 +1,12 @@
 #include "ide/files/projectfile.h"
 
-#include "ide/files/codepage1252.h"
 #include "ide/files/parseerror.h"
 #include "ide/files/validate_p.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace vbhost {
 
@@ -80,16 +80,20 @@ ProjectFile::ProjectFile()
     reindex();
 }
 
-ProjectFile ProjectFile::load(const QString &path)
+ProjectFile ProjectFile::load(const QString &path, CodePage codePage)
 {
-    return fromBytes(readWholeFile(path), path);
+    return fromBytes(readWholeFile(path), path, codePage);
 }
 
-ProjectFile ProjectFile::fromBytes(const QByteArray &bytes, const QString &fileName)
+ProjectFile ProjectFile::fromBytes(const QByteArray &bytes, const QString &fileName,
+                                   CodePage codePage)
 {
     ProjectFile p;
     p.m_fileName = fileName;
-    p.m_lines = splitLines(bytes);
+    p.m_codePage = codePage;
+    QByteArray body = bytes;
+    p.m_byteOrderMark = takeByteOrderMark(body);
+    p.m_lines = splitLines(body);
     p.m_eol = dominantEol(p.m_lines);
     p.m_origLine.clear();
     for (int i = 0; i < p.m_lines.size(); ++i)
@@ -123,9 +127,7 @@ void ProjectFile::reindex()
     m_index.clear();
     QString section;
     for (int i = 0; i < m_lines.size(); ++i) {
-        const QByteArray &raw = m_lines[i].text;
-        const bool bom = i == 0 && raw.startsWith("\xEF\xBB\xBF");
-        const QString t = decode1252(bom ? raw.mid(3) : raw).trimmed();
+        const QString t = m_codePage.decode(m_lines[i].text).trimmed();
         if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('\'')))
             continue;
         if (t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']'))) {
@@ -138,6 +140,38 @@ void ProjectFile::reindex()
         m_index.append(
             {i, {t.left(eq).trimmed(), t.mid(eq + 1).trimmed(), section, m_origLine.value(i)}});
     }
+}
+
+void ProjectFile::setCodePage(CodePage codePage)
+{
+    m_codePage = codePage;
+    reindex();
+}
+
+CodePage ProjectFile::detectCodePage() const
+{
+    const QList<ProjectMember> all = members();
+    qsizetype bestMissing = missingMembers().size();
+    const auto ascii = [](const QString &t) {
+        return std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    if (bestMissing == 0 ||
+        std::all_of(all.begin(), all.end(), [&](const ProjectMember &m) { return ascii(m.path); }))
+        return m_codePage;
+    CodePage best = m_codePage;
+    ProjectFile trial = *this;
+    for (int number : CodePage::numbers()) {
+        const CodePage cp = *CodePage::fromNumber(number);
+        if (cp == m_codePage)
+            continue;
+        trial.setCodePage(cp);
+        const qsizetype missing = trial.missingMembers().size();
+        if (missing < bestMissing) {
+            bestMissing = missing;
+            best = cp;
+        }
+    }
+    return best;
 }
 
 QString ProjectFile::folder() const
@@ -194,7 +228,7 @@ void ProjectFile::setValue(const QString &key, const QString &value)
                 return;
             TextLine &l = m_lines[ix.lineIndex];
             const qsizetype eq = l.text.indexOf('=');
-            l.text = l.text.left(eq + 1) + encode1252(value);
+            l.text = l.text.left(eq + 1) + m_codePage.encode(value);
             reindex();
             return;
         }
@@ -209,7 +243,7 @@ void ProjectFile::setValue(const QString &key, const QString &value)
     }
     if (at > 0 && m_lines[at - 1].eol.isEmpty())
         m_lines[at - 1].eol = m_eol;
-    m_lines.insert(at, {encode1252(key) + '=' + encode1252(value), m_eol});
+    m_lines.insert(at, {m_codePage.encode(key) + '=' + m_codePage.encode(value), m_eol});
     m_origLine.insert(at, 0);
     reindex();
 }
@@ -280,7 +314,7 @@ void ProjectFile::addMember(ProjectMember::Kind kind, const QString &name,
     const int at = after + 1;
     if (at > 0 && m_lines[at - 1].eol.isEmpty())
         m_lines[at - 1].eol = m_eol;
-    m_lines.insert(at, {encode1252(QString(k->key) + QLatin1Char('=') + value), m_eol});
+    m_lines.insert(at, {m_codePage.encode(QString(k->key) + QLatin1Char('=') + value), m_eol});
     m_origLine.insert(at, 0);
     reindex();
 }
@@ -324,12 +358,21 @@ QString ProjectFile::memberFilePath(const QString &relativePath) const
 
 void ProjectFile::checkMembers() const
 {
+    const QList<ProjectMember> missing = missingMembers();
+    if (!missing.isEmpty())
+        throw ParseError(m_fileName, missing.first().line,
+                         QStringLiteral("the project names %1, which cannot be found")
+                             .arg(missing.first().path));
+}
+
+QList<ProjectMember> ProjectFile::missingMembers() const
+{
+    QList<ProjectMember> out;
     for (const ProjectMember &m : members()) {
         if (!QFileInfo(memberFilePath(m.path)).isFile())
-            throw ParseError(
-                m_fileName, m.line,
-                QStringLiteral("the project names %1, which cannot be found").arg(m.path));
+            out.append(m);
     }
+    return out;
 }
 
 void ProjectFile::save() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ide/files/codepage.h"
 #include "ide/files/textlines.h"
 
 #include <QList>
@@ -34,8 +35,16 @@ class ProjectFile
 public:
     ProjectFile(); // an empty 5.00 project with Type=Exe
     // Throw ParseError naming the file and line; nothing is written.
-    static ProjectFile load(const QString &path);
-    static ProjectFile fromBytes(const QByteArray &bytes, const QString &fileName);
+    static ProjectFile load(const QString &path, CodePage codePage = {});
+    static ProjectFile fromBytes(const QByteArray &bytes, const QString &fileName,
+                                 CodePage codePage = {});
+
+    // The code page texts and file names are read in; changing it reads the lines again.
+    CodePage codePage() const { return m_codePage; }
+    void setCodePage(CodePage codePage);
+    // The code page under which most members' files are found: the current one unless another
+    // finds more of them (a project written on a system with another code page).
+    CodePage detectCodePage() const;
 
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &fileName) { m_fileName = fileName; }
@@ -65,14 +74,18 @@ public:
     // Throws ParseError naming the project file and the line of the first member whose file
     // is missing.
     void checkMembers() const;
+    // Members whose file cannot be found, in file order.
+    QList<ProjectMember> missingMembers() const;
 
-    QByteArray toBytes() const { return joinLines(m_lines); }
+    QByteArray toBytes() const { return m_byteOrderMark + joinLines(m_lines); }
     void save() const; // throws WriteError
     void saveAs(const QString &path);
 
 private:
     void reindex();
     QString m_fileName;
+    CodePage m_codePage;
+    QByteArray m_byteOrderMark; // kept first whatever is added or removed
     QList<TextLine> m_lines;
     QByteArray m_eol = "\r\n";
     struct Indexed

@@ -1,6 +1,7 @@
 #include "ide/files/textlines.h"
 
 #include "ide/files/parseerror.h"
+#include "platform/profile/regularfile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -52,11 +53,8 @@ QByteArray dominantEol(const QList<TextLine> &lines)
 int firstBinaryLine(const QList<TextLine> &lines)
 {
     for (int i = 0; i < lines.size(); ++i) {
-        for (char ch : lines[i].text) {
-            const auto b = static_cast<unsigned char>(ch);
-            if (b < 0x20 && b != '\t' && b != '\f' && b != 0x1A && b != '\r')
-                return i;
-        }
+        if (lines[i].text.contains('\0'))
+            return i;
     }
     return -1;
 }
@@ -78,10 +76,18 @@ void writeFileSafely(const QString &path, const QByteArray &bytes)
 QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ParseError(path, 0,
-                         QStringLiteral("cannot open the file: %1").arg(file.errorString()));
+    QString why;
+    if (!profile::openRegularFile(file, &why))
+        throw ParseError(path, 0, QStringLiteral("cannot open the file: %1").arg(why));
     return file.readAll();
+}
+
+QByteArray takeByteOrderMark(QByteArray &bytes)
+{
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QByteArray();
+    bytes.remove(0, 3);
+    return QByteArrayLiteral("\xEF\xBB\xBF");
 }
 
 } // namespace vbhost
