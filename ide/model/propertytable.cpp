@@ -1,6 +1,5 @@
 #include "ide/model/propertytable.h"
 
-#include "ide/files/codepage1252.h"
 #include "ide/files/propertyvalue.h"
 #include "platform/automation/error.h"
 #include "platform/basic/basic.h"
@@ -405,7 +404,8 @@ Value typedNumber(double d)
 
 } // namespace
 
-Value PropertyTable::validate(const PropertyRule &rule, const Value &value)
+Value PropertyTable::validate(const PropertyRule &rule, const Value &value,
+                              const CodePage &codePage)
 {
     switch (rule.type) {
     case PropertyType::Boolean:
@@ -437,7 +437,8 @@ Value PropertyTable::validate(const PropertyRule &rule, const Value &value)
         const QString s = value.toString();
         // A line break would split the property line; characters without a byte in the
         // file's code page would be lost.
-        if (s.contains(u'\r') || s.contains(u'\n') || s.contains(QChar(0)) || !isEncodable1252(s))
+        if (s.contains(u'\r') || s.contains(u'\n') || s.contains(QChar(0)) ||
+            !codePage.canEncode(s))
             throw refused();
         if (rule.max > 0 && s.size() > rule.max)
             throw refused();

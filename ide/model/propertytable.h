@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ide/files/codepage.h"
 #include "platform/automation/value.h"
 
 #include <QList>
@@ -53,7 +54,8 @@ public:
     QStringList addableClasses() const;
 
     // The value assignment stores: converted to the property's type, or 380 when refused.
-    static automation::Value validate(const PropertyRule &rule, const automation::Value &value);
+    static automation::Value validate(const PropertyRule &rule, const automation::Value &value,
+                                      const CodePage &codePage = {});
     // The text after '=' in the file (comment included for booleans).
     static QString toFileText(const PropertyRule &rule, const automation::Value &value);
     // A value as the file holds it, typed for the property (rule may be null: typed by its look).

@@ -38,9 +38,31 @@ WorkspaceData &Workspace::data()
     return *d;
 }
 
-void Workspace::open(const QString &vbpPath)
+void Workspace::open(const QString &vbpPath, int codePage)
 {
-    d->open(vbpPath);
+    d->open(vbpPath, codePage);
+}
+
+int Workspace::codePage() const
+{
+    return d->project ? d->project->codePage().number() : CodePage().number();
+}
+
+QList<MissingFile> Workspace::missingFiles() const
+{
+    QList<MissingFile> out;
+    for (const ProjectMember &m : d->missing) {
+        const DocumentKind kind = m.kind == ProjectMember::Kind::Module  ? DocumentKind::Module
+                                  : m.kind == ProjectMember::Kind::Class ? DocumentKind::Class
+                                                                         : DocumentKind::Form;
+        const QString message =
+            WorkspaceError(
+                d->project->fileName(), m.line,
+                QStringLiteral("the project names %1, which cannot be found").arg(m.path))
+                .text();
+        out << MissingFile{kind, m.name, m.path, m.line, message};
+    }
+    return out;
 }
 
 void Workspace::close()
@@ -243,7 +265,7 @@ void Workspace::setGeometry(int formId, const QString &key, double left, double 
     PropertyRule scratch;
     for (const auto &[name, v] : values) {
         if (const PropertyRule *s = d->findRule(*n, QString::fromLatin1(name), &scratch))
-            PropertyTable::validate(*s, Value(v));
+            PropertyTable::validate(*s, Value(v), doc.file->codePage());
     }
     for (const auto &[name, v] : values) {
         if (d->findRule(*n, QString::fromLatin1(name), &scratch) &&

@@ -24,6 +24,16 @@ struct DocumentInfo
     bool isNew = false; // not on disk yet
 };
 
+// A form, module or class the project names whose file is not there.
+struct MissingFile
+{
+    DocumentKind kind = DocumentKind::Form;
+    QString name;    // the module's or class's name as the project gives it; empty for a form
+    QString path;    // as the project writes it
+    int line = 0;    // 1-based line of the project file
+    QString message; // "PROJECT.vbp(LINE): ..."
+};
+
 // One control or menu of a form, in file order: a container comes before what it holds.
 struct ControlInfo
 {
@@ -101,8 +111,13 @@ public:
 
     // --- Project -------------------------------------------------------------------------
     // Opens a .vbp and every file it lists; the old project is closed first only on success.
-    // Throws WorkspaceError (file and line) for a missing or malformed file.
-    void open(const QString &vbpPath);
+    // Throws WorkspaceError (file and line) for a missing project or a malformed file. A member
+    // whose file is missing does not stop the rest: it is listed by missingFiles().
+    // codePage is the Windows code page the files are written in (1252, 932, 936, 949, 950,
+    // 1250-1258); 0 takes 1252 unless the members' files are found only under another one.
+    void open(const QString &vbpPath, int codePage = 0);
+    int codePage() const; // of the open project
+    QList<MissingFile> missingFiles() const;
     void close();
     bool hasProject() const;
     QString projectPath() const;

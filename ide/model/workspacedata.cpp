@@ -1,6 +1,5 @@
 #include "ide/model/workspacedata.h"
 
-#include "ide/files/codepage1252.h"
 #include "ide/files/parseerror.h"
 #include "ide/files/propertyvalue.h"
 #include "ide/model/propertytable.h"
@@ -340,7 +339,8 @@ std::unique_ptr<Document> WorkspaceData::restoreDocument(int id, const UndoStep:
     auto doc = std::make_unique<Document>();
     doc->id = id;
     doc->kind = s.kind;
-    doc->file = std::make_unique<FormFile>(FormFile::fromBytes(s.bytes, s.fileName));
+    doc->file =
+        std::make_unique<FormFile>(FormFile::fromBytes(s.bytes, s.fileName, project->codePage()));
     doc->path = s.path;
     doc->isNew = s.isNew;
     doc->dirty = s.dirty;
@@ -365,7 +365,7 @@ void WorkspaceData::undo()
     std::vector<std::unique_ptr<Document>> restored;
     try {
         restoredProject = std::make_unique<ProjectFile>(
-            ProjectFile::fromBytes(step.projectBytes, project->fileName()));
+            ProjectFile::fromBytes(step.projectBytes, project->fileName(), project->codePage()));
         for (int id : step.documentOrder) {
             if (step.documents.contains(id)) {
                 auto doc = restoreDocument(id, step.documents.value(id));
@@ -540,7 +540,7 @@ void WorkspaceData::writeProperty(Document &doc, ControlNode &n, const QString &
     const PropertyRule *rule = findRule(n, name, &scratch);
     if (!rule)
         throw Error::propertyNotFound();
-    const Value v = PropertyTable::validate(*rule, value);
+    const Value v = PropertyTable::validate(*rule, value, doc.file->codePage());
     beginChange(origin, &doc);
     switch (rule->type) {
     case PropertyType::Name:
@@ -605,15 +605,21 @@ QString WorkspaceData::uniqueControlName(const Document &doc, const QString &bas
     }
 }
 
-void WorkspaceData::open(const QString &vbpPath)
+void WorkspaceData::open(const QString &vbpPath, int codePage)
 {
     const QString path = QFileInfo(vbpPath).absoluteFilePath();
     std::unique_ptr<ProjectFile> proj;
     std::vector<std::unique_ptr<Document>> docs;
+    QList<ProjectMember> missingMembers;
     int nextId = nextDocumentId;
     try {
-        proj = std::make_unique<ProjectFile>(ProjectFile::load(path));
-        proj->checkMembers();
+        const std::optional<CodePage> chosen = CodePage::fromNumber(codePage);
+        if (codePage != 0 && !chosen)
+            throw WorkspaceError(path, 0,
+                                 QStringLiteral("code page %1 is not supported").arg(codePage));
+        proj = std::make_unique<ProjectFile>(ProjectFile::load(path, chosen.value_or(CodePage())));
+        if (!chosen)
+            proj->setCodePage(proj->detectCodePage());
         for (const ProjectMember &m : proj->members()) {
             DocumentKind kind;
             switch (m.kind) {
@@ -629,11 +635,18 @@ void WorkspaceData::open(const QString &vbpPath)
             default:
                 continue; // kept in the project file, not shown
             }
+            const QString file = QFileInfo(proj->memberFilePath(m.path)).absoluteFilePath();
+            // A member on the author's machine only: the rest of the project still opens, and
+            // the project file keeps naming it.
+            if (!QFileInfo(file).isFile()) {
+                missingMembers << m;
+                continue;
+            }
             auto doc = std::make_unique<Document>();
             doc->id = nextId++;
             doc->kind = kind;
-            doc->path = QFileInfo(proj->memberFilePath(m.path)).absoluteFilePath();
-            doc->file = std::make_unique<FormFile>(FormFile::load(doc->path));
+            doc->path = file;
+            doc->file = std::make_unique<FormFile>(FormFile::load(doc->path, proj->codePage()));
             docs.push_back(std::move(doc));
         }
     } catch (const ParseError &e) {
@@ -643,6 +656,7 @@ void WorkspaceData::open(const QString &vbpPath)
     nextDocumentId = nextId;
     project = std::move(proj);
     documents = std::move(docs);
+    missing = std::move(missingMembers);
     for (auto &d : documents)
         indexDocument(*d);
     emit q->changed(Workspace::Change::Project, -1);
@@ -659,6 +673,7 @@ void WorkspaceData::close()
     const bool had = project != nullptr;
     project.reset();
     documents.clear();
+    missing.clear();
     ++generation;
     projectDirty = false;
     const int oldActive = activeForm;
@@ -745,7 +760,7 @@ Document &WorkspaceData::addFormTemplate(Origin origin)
     doc->id = nextDocumentId++;
     doc->kind = DocumentKind::Form;
     doc->path = QDir(projectFolder()).absoluteFilePath(name + QStringLiteral(".frm"));
-    doc->file = std::make_unique<FormFile>(FormFile::newForm(name, version));
+    doc->file = std::make_unique<FormFile>(FormFile::newForm(name, version, project->codePage()));
     doc->file->setFileName(doc->path);
     doc->isNew = true;
     doc->dirty = true;
@@ -789,7 +804,8 @@ QString WorkspaceData::addFile(const QString &path, Origin origin)
     }
     std::unique_ptr<FormFile> file;
     try {
-        file = std::make_unique<FormFile>(FormFile::load(fi.absoluteFilePath()));
+        file =
+            std::make_unique<FormFile>(FormFile::load(fi.absoluteFilePath(), project->codePage()));
     } catch (const ParseError &e) {
         throw Error(321, QStringLiteral("Invalid file format: %1").arg(e.text()));
     }
@@ -895,7 +911,7 @@ void WorkspaceData::insertFile(Document &doc, const QString &path, Origin origin
     QFile f(path);
     if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
         throw Error(75, QStringLiteral("Path/File access error"));
-    const QString text = decode1252(f.readAll());
+    const QString text = doc.file->codePage().decode(f.readAll());
     beginChange(origin, &doc);
     doc.file->appendCode(text);
     markDirty(doc, Workspace::Change::Code);

@@ -73,6 +73,7 @@ public:
     bool projectDirty = false;
     int generation = 0; // bumped on open and close: older automation objects go stale
     std::vector<std::unique_ptr<Document>> documents;
+    QList<ProjectMember> missing; // forms, modules and classes whose files were not found
     int nextDocumentId = 1;
     quint64 nextUid = 1;
     int activeForm = -1;
@@ -114,7 +115,7 @@ public:
                        const automation::Value &value, Origin origin);
 
     // --- operations ---
-    void open(const QString &vbpPath);
+    void open(const QString &vbpPath, int codePage);
     void close();
     void save();
     Document &addFormTemplate(Origin origin);
