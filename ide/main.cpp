@@ -39,7 +39,8 @@ int main(int argc, char **argv)
     vbhost::MainWindow window(services);
     window.show();
 
-    if (!commandLine.project.isEmpty() && !window.openProject(commandLine.project))
+    if (!commandLine.project.isEmpty() &&
+        !window.openProject(commandLine.project, commandLine.codePage))
         err << "vbhost: could not open " << commandLine.project << "\n";
 
     vbhost::AddInManager &addIns = window.addIns();

@@ -6,6 +6,8 @@
 #include "platform/automation/serverlauncher.h"
 #include "platform/profile/profile.h"
 
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
 
@@ -42,14 +44,61 @@ void AddInManager::retire(std::unique_ptr<ServerLauncher> launcher)
 
 AddInManager::~AddInManager()
 {
-    // The servers end by themselves when their connection closes.
+    // The servers end by themselves when their connection closes; one that does not is killed,
+    // so that none outlives the environment.
     for (const auto &server : std::as_const(m_servers)) {
         if (server->launcher) {
             server->launcher->disconnect(this);
-            server->launcher->stop();
+            server->launcher->stopAndWait(1000);
         }
     }
+    for (const auto &launcher : m_retired)
+        launcher->stopAndWait(1000);
     m_servers.clear();
+    m_retired.clear();
+}
+
+bool AddInManager::anyProcessRunning() const
+{
+    for (const auto &server : std::as_const(m_servers)) {
+        if (server->launcher && server->launcher->isRunning())
+            return true;
+    }
+    for (const auto &launcher : m_retired) {
+        if (launcher->isRunning())
+            return true;
+    }
+    return false;
+}
+
+void AddInManager::disconnectAll(int milliseconds)
+{
+    const int waitEach = qMin(milliseconds, m_unloadTimeout);
+    const int saved = m_unloadTimeout;
+    m_unloadTimeout = waitEach;
+    for (const auto &server : std::as_const(m_servers)) {
+        if (server->state == State::Starting || server->state == State::Loaded)
+            disconnectServer(server.get());
+    }
+    m_unloadTimeout = saved;
+    // The add-ins call back while they disconnect (removing their menu items), so the event
+    // loop keeps running while they end.
+    QEventLoop loop;
+    QTimer poll;
+    const QDeadlineTimer deadline(milliseconds);
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!anyProcessRunning() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start(10);
+    if (anyProcessRunning())
+        loop.exec();
+    for (const auto &server : std::as_const(m_servers)) {
+        if (server->state != State::Unloaded)
+            serverEnded(server.get(), {});
+    }
+    for (const auto &launcher : m_retired)
+        launcher->stopAndWait(500);
     m_retired.clear();
 }
 
@@ -260,6 +309,11 @@ void AddInManager::unload(const QString &progId)
     Server *server = find(progId);
     if (!server || server->state == State::Unloaded || server->state == State::Unloading)
         return;
+    disconnectServer(server);
+}
+
+void AddInManager::disconnectServer(Server *server)
+{
     const bool connected = server->object != nullptr;
     setState(server, State::Unloading);
     ServerLauncher *launcher = server->launcher.get();

@@ -58,6 +58,10 @@ public:
 
     void load(const QString &progId);
     void unload(const QString &progId);
+    // Calls DisconnectAddIn on every running add-in and waits for their processes to end, at
+    // most timeout; one still running then is killed. VB.INI is left as it is, so the add-ins
+    // load again next time. For quitting and closing the project.
+    void disconnectAll(int milliseconds = 3000);
     // Loads or unloads to match the wanted states (ProgID -> loaded).
     void apply(const QHash<QString, bool> &wanted);
 
@@ -77,6 +81,8 @@ private:
     void serverEnded(Server *server, const QString &why);
     void writeLoaded(const QString &progId, bool loaded);
     void retire(std::unique_ptr<automation::ServerLauncher> launcher);
+    void disconnectServer(Server *server);
+    bool anyProcessRunning() const;
 
     Workspace &m_workspace;
     QHash<QString, std::shared_ptr<Server>> m_servers; // keyed by lower-case ProgID

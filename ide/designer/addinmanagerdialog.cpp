@@ -33,15 +33,12 @@ AddInManagerDialog::AddInManagerDialog(AddInManager &manager, QWidget *parent)
     : QDialog(parent), m_manager(manager)
 {
     setObjectName(QStringLiteral("addInManagerDialog"));
-    setAccessibleName(tr("Add-In Manager"));
     setWindowTitle(tr("Add-In Manager"));
     auto *layout = new QVBoxLayout(this);
     auto *label = new QLabel(tr("&Available Add-Ins:"), this);
     label->setObjectName(QStringLiteral("availableLabel"));
-    label->setAccessibleName(tr("Available Add-Ins"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("addInList"));
-    m_list->setAccessibleName(tr("Available Add-Ins"));
     label->setBuddy(m_list);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);

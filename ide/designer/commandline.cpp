@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "ide/files/codepage.h"
+
 namespace vbhost {
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -28,6 +30,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 known = known || p.compare(progId, Qt::CaseInsensitive) == 0;
             if (!known)
                 result.addins << progId;
+        } else if (arg == QLatin1String("--codepage") ||
+                   arg.startsWith(QLatin1String("--codepage="))) {
+            QString number;
+            if (arg.contains(QLatin1Char('=')))
+                number = arg.section(QLatin1Char('='), 1);
+            else if (i + 1 < arguments.size())
+                number = arguments.at(++i);
+            bool ok = false;
+            result.codePage = number.trimmed().toInt(&ok);
+            if (!ok || !CodePage::fromNumber(result.codePage)) {
+                QStringList known;
+                for (int n : CodePage::numbers())
+                    known << QString::number(n);
+                result.error = QStringLiteral("--codepage needs a Windows code page: %1")
+                                   .arg(known.join(QStringLiteral(", ")));
+                return result;
+            }
         } else if (arg.startsWith(QLatin1String("-"))) {
             // Qt's own options (-platform, -style...) are taken out before we get here.
             result.error = QStringLiteral("Unknown option %1").arg(arg);
@@ -45,8 +64,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QString commandLineUsage()
 {
-    return QStringLiteral("Usage: vbhost [PROJECT.vbp] [--addin PROGID]...\n"
-                          "Opens a Visual Basic 4 project in the design environment. Each "
+    return QStringLiteral("Usage: vbhost [PROJECT.vbp] [--codepage N] [--addin PROGID]...\n"
+                          "Opens a Visual Basic 4 project in the design environment. "
+                          "--codepage reads its files in that Windows code page (1252, 932, 936, "
+                          "949, 950, 1250-1258); without it the code page is found out. Each "
                           "--addin loads that add-in at start, as if it were checked in the "
                           "Add-In Manager.\n");
 }

@@ -5,11 +5,12 @@
 
 namespace vbhost {
 
-// vbhost [PROJECT.vbp] [--addin PROGID]...
+// vbhost [PROJECT.vbp] [--codepage N] [--addin PROGID]...
 struct CommandLine
 {
     QString project;    // empty: start without a project
     QStringList addins; // ProgIDs to load at start, in order, each once
+    int codePage = 0;   // the project's Windows code page; 0 finds it out
     QString error;      // non-empty when the arguments are unusable
     bool help = false;
 };

@@ -1,8 +1,7 @@
 #include "designlayout.h"
 
-#include <QSet>
 #include <cmath>
-#include <functional>
+#include <vector>
 
 namespace vbhost {
 
@@ -21,50 +20,102 @@ bool isContainerClass(const QString &className)
            className.compare(QLatin1String("SSFrame"), Qt::CaseInsensitive) == 0;
 }
 
-DesignLayout::DesignLayout(QList<DesignControl> controls, double twipsPerPixel)
-    : m_controls(std::move(controls)), m_tpp(twipsPerPixel > 0 ? twipsPerPixel : 15.0)
-{
-    // A container index that is out of range or not earlier in the tree would loop forever.
-    for (qsizetype i = 0; i < m_controls.size(); ++i) {
-        int &p = m_controls[i].parent;
-        if (p < -1 || p >= m_controls.size() || p == i)
-            p = -1;
-    }
-    for (qsizetype i = 0; i < m_controls.size(); ++i) {
-        QSet<int> seen{int(i)};
-        for (int p = m_controls[i].parent; p >= 0; p = m_controls[p].parent) {
-            if (seen.contains(p)) {
-                m_controls[i].parent = -1;
-                break;
-            }
-            seen.insert(p);
-        }
-    }
-}
-
-int DesignLayout::indexOf(const QString &name) const
-{
-    for (qsizetype i = 0; i < m_controls.size(); ++i) {
-        if (m_controls[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    }
-    return -1;
-}
-
 static int px(double twips, double tpp)
 {
     return int(std::lround(twips / tpp));
 }
 
-QRect DesignLayout::rectOf(int index) const
+DesignLayout::DesignLayout(QList<DesignControl> controls, double twipsPerPixel)
+    : m_controls(std::move(controls)), m_tpp(twipsPerPixel > 0 ? twipsPerPixel : 15.0)
 {
-    if (index < 0 || index >= m_controls.size())
-        return {};
+    const int n = int(m_controls.size());
+    // A container index that is out of range, or a loop of containers, would loop forever.
+    for (int i = 0; i < n; ++i) {
+        int &p = m_controls[i].parent;
+        if (p < -1 || p >= n || p == i)
+            p = -1;
+    }
+    enum : char { Unseen, OnPath, Done };
+    std::vector<char> state(size_t(n), Unseen);
+    std::vector<int> order; // every container before what it holds
+    order.reserve(size_t(n));
+    std::vector<int> path;
+    for (int i = 0; i < n; ++i) {
+        path.clear();
+        int c = i;
+        while (c >= 0 && state[size_t(c)] == Unseen) {
+            state[size_t(c)] = OnPath;
+            path.push_back(c);
+            c = m_controls[c].parent;
+        }
+        if (c >= 0 && state[size_t(c)] == OnPath) {
+            m_controls[i].parent = -1;
+            for (int k : path)
+                state[size_t(k)] = Unseen;
+            if (state[size_t(i)] == Unseen) {
+                state[size_t(i)] = Done;
+                order.push_back(i);
+            }
+            continue;
+        }
+        for (auto it = path.rbegin(); it != path.rend(); ++it) {
+            state[size_t(*it)] = Done;
+            order.push_back(*it);
+        }
+    }
+    // Walks that met a loop left their other controls unseen: they are placed once the loop
+    // is broken, on their own turn, so they cannot be missing here.
+    m_rects.resize(n);
+    m_visible.resize(n);
+    QList<QPoint> origin(n);
+    for (int i : order) {
+        const int p = m_controls[i].parent;
+        QPoint o;
+        if (p >= 0)
+            o = origin[p] + QPoint(px(m_controls[p].bounds.left(), m_tpp),
+                                   px(m_controls[p].bounds.top(), m_tpp));
+        origin[i] = o;
+        m_rects[i] = ownRect(i, o);
+        m_visible[i] = p >= 0 ? m_rects[i] & m_visible[p] : m_rects[i];
+    }
+
+    // Paint order: depth first from the form, into containers only, children in list order.
+    QList<QList<int>> children(n + 1);
+    for (int i = 0; i < n; ++i)
+        children[m_controls[i].parent + 1] << i;
+    std::vector<bool> placed(size_t(n), false);
+    m_paintOrder.reserve(n);
+    std::vector<std::pair<int, qsizetype>> stack{{-1, 0}};
+    while (!stack.empty()) {
+        auto &[parent, next] = stack.back();
+        const QList<int> &kids = children[parent + 1];
+        if (next == kids.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const int i = kids[next++];
+        m_paintOrder << i;
+        placed[size_t(i)] = true;
+        if (isContainerClass(m_controls[i].className))
+            stack.push_back({i, 0});
+    }
+    // Children of a control that is not a container still belong somewhere visible.
+    for (int i = 0; i < n; ++i) {
+        if (!placed[size_t(i)])
+            m_paintOrder << i;
+    }
+    for (int i = n - 1; i >= 0; --i)
+        m_indexOfName.insert(m_controls[i].name.toLower(), i);
+}
+
+int DesignLayout::indexOf(const QString &name) const
+{
+    return m_indexOfName.value(name.toLower(), -1);
+}
+
+QRect DesignLayout::ownRect(int index, const QPoint &origin) const
+{
     const DesignControl &c = m_controls[index];
-    QPoint origin;
-    for (int p = c.parent; p >= 0; p = m_controls[p].parent)
-        origin +=
-            QPoint(px(m_controls[p].bounds.left(), m_tpp), px(m_controls[p].bounds.top(), m_tpp));
     QRect r(origin.x() + px(c.bounds.left(), m_tpp), origin.y() + px(c.bounds.top(), m_tpp),
             px(c.bounds.width(), m_tpp), px(c.bounds.height(), m_tpp));
     if (hasFixedIcon(c.className))
@@ -80,36 +131,19 @@ QRect DesignLayout::rectOf(int index) const
     return r;
 }
 
+QRect DesignLayout::rectOf(int index) const
+{
+    return index < 0 || index >= m_rects.size() ? QRect() : m_rects[index];
+}
+
 QRect DesignLayout::visibleRectOf(int index) const
 {
-    QRect r = rectOf(index);
-    if (index < 0 || index >= m_controls.size())
-        return r;
-    for (int p = m_controls[index].parent; p >= 0; p = m_controls[p].parent)
-        r &= rectOf(p);
-    return r;
+    return index < 0 || index >= m_visible.size() ? QRect() : m_visible[index];
 }
 
 QList<int> DesignLayout::paintOrder() const
 {
-    QList<int> order;
-    order.reserve(m_controls.size());
-    std::function<void(int)> visit = [&](int parent) {
-        for (qsizetype i = 0; i < m_controls.size(); ++i) {
-            if (m_controls[i].parent == parent) {
-                order << int(i);
-                if (isContainerClass(m_controls[i].className))
-                    visit(int(i));
-            }
-        }
-    };
-    visit(-1);
-    // Children of a control that is not a container still belong somewhere visible.
-    for (qsizetype i = 0; i < m_controls.size(); ++i) {
-        if (!order.contains(int(i)))
-            order << int(i);
-    }
-    return order;
+    return m_paintOrder;
 }
 
 int DesignLayout::hitTest(const QPoint &pixel) const

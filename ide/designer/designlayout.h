@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -53,8 +54,15 @@ public:
     int toTwips(int pixels) const;
 
 private:
+    QRect ownRect(int index, const QPoint &origin) const;
+
+    // Computed once, in time linear in the number of controls however deep they nest.
     QList<DesignControl> m_controls;
     double m_tpp = 15.0;
+    QList<QRect> m_rects;
+    QList<QRect> m_visible;
+    QList<int> m_paintOrder;
+    QHash<QString, int> m_indexOfName; // lower-case name, first occurrence
 };
 
 // Selection on click: a plain click on an unselected control selects it alone, a plain click on

@@ -29,7 +29,6 @@ FormDesigner::FormDesigner(Workspace &workspace, int formId, QWidget *parent)
     windowLayout->setSpacing(0);
     m_caption = new QLabel(window);
     m_caption->setObjectName(QStringLiteral("formCaption"));
-    m_caption->setAccessibleName(tr("Form caption"));
     m_caption->setAutoFillBackground(true);
     QPalette pal = m_caption->palette();
     pal.setColor(QPalette::Window, QColor(0, 0, 128));

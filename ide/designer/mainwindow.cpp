@@ -7,6 +7,7 @@
 #include "ide/designer/formdesigner.h"
 #include "ide/designer/projectexplorer.h"
 #include "ide/designer/propertylist.h"
+#include "ide/files/codepage.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/services.h"
 
@@ -36,7 +37,6 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
       m_addIns(std::make_unique<AddInManager>(*m_workspace))
 {
     setObjectName(QStringLiteral("vbhost"));
-    setAccessibleName(QStringLiteral("vbhost"));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("documents"));
@@ -60,9 +60,7 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusText"));
-    m_status->setAccessibleName(tr("Status"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
-    statusBar()->setAccessibleName(tr("Status bar"));
     statusBar()->addWidget(m_status, 1);
 
     createMenus();
@@ -128,6 +126,15 @@ void MainWindow::createMenus()
     m_save = file->addAction(tr("&Save Project"), this, [this] { saveProject(); });
     m_save->setObjectName(QStringLiteral("saveProject"));
     m_save->setShortcut(QKeySequence::Save);
+    QAction *closeProject = file->addAction(tr("&Close Project"), this, [this] {
+        if (!maybeSave())
+            return;
+        m_addIns->disconnectAll();
+        m_mdi->closeAllSubWindows();
+        m_workspace->close();
+        m_status->setText(tr("Project closed"));
+    });
+    closeProject->setObjectName(QStringLiteral("closeProject"));
     file->addSeparator();
     QAction *exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("exit"));
@@ -293,6 +300,13 @@ void MainWindow::chooseOpenProject()
     request.filter = tr("Project Files (*.vbp)|*.vbp|All Files (*.*)|*");
     if (m_workspace->hasProject())
         request.initialDir = QFileInfo(m_workspace->projectPath()).absolutePath();
+    const QList<int> numbers = CodePage::numbers();
+    request.choiceLabel = tr("Code &page:");
+    request.choices << tr("Found out from the project");
+    for (int n : numbers)
+        request.choices << CodePage::fromNumber(n)->description();
+    int choice = 0;
+    request.choice = &choice;
     QString path;
     try {
         path = m_services.ShowOpen(this, request);
@@ -301,18 +315,18 @@ void MainWindow::chooseOpenProject()
     }
     // Already asked about unsaved changes above.
     if (!path.isEmpty())
-        openWithoutAsking(path);
+        openWithoutAsking(path, choice > 0 ? numbers.value(choice - 1) : 0);
 }
 
-bool MainWindow::openProject(const QString &path)
+bool MainWindow::openProject(const QString &path, int codePage)
 {
-    return maybeSave() && openWithoutAsking(path);
+    return maybeSave() && openWithoutAsking(path, codePage);
 }
 
-bool MainWindow::openWithoutAsking(const QString &path)
+bool MainWindow::openWithoutAsking(const QString &path, int codePage)
 {
     try {
-        m_workspace->open(path);
+        m_workspace->open(path, codePage);
     } catch (const WorkspaceError &e) {
         showMessage(tr("The project could not be opened.\n\n%1").arg(e.text()), ui::mb::Critical);
         return false;
@@ -321,6 +335,14 @@ bool MainWindow::openWithoutAsking(const QString &path)
     projectChanged();
     updateTitle();
     m_status->setText(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
+    QStringList missing;
+    for (const MissingFile &m : m_workspace->missingFiles())
+        missing << m.message;
+    if (!missing.isEmpty())
+        showMessage(tr("The project opened without these files, which cannot be found. The "
+                       "project file keeps naming them.\n\n%1")
+                        .arg(missing.join(QLatin1Char('\n'))),
+                    ui::mb::Exclamation);
     // The first form opens in its designer, as a project does on load.
     for (const DocumentInfo &d : m_workspace->documents()) {
         if (d.kind == DocumentKind::Form) {
@@ -351,7 +373,6 @@ FormDesigner *MainWindow::openDesigner(int formId)
     auto *d = new FormDesigner(*m_workspace, formId);
     QMdiSubWindow *w = m_mdi->addSubWindow(d);
     w->setObjectName(QStringLiteral("designerWindow%1").arg(formId));
-    w->setAccessibleName(d->windowTitle());
     w->setProperty(kDocumentProperty, formId);
     w->setProperty(kIsCodeProperty, false);
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -380,7 +401,6 @@ CodeView *MainWindow::openCode(int documentId)
     const QString name = m_workspace->document(documentId).name;
     w->setWindowTitle(tr("%1 (Code)").arg(name));
     w->setObjectName(QStringLiteral("codeWindow%1").arg(documentId));
-    w->setAccessibleName(w->windowTitle());
     w->setProperty(kDocumentProperty, documentId);
     w->setProperty(kIsCodeProperty, true);
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -410,6 +430,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // Add-ins are told, and given a moment to finish, before the environment goes.
+    m_addIns->disconnectAll();
     event->accept();
 }
 

@@ -42,7 +42,8 @@ public:
 
     // Opens a project after asking about unsaved changes; a file that cannot be read is named
     // with its line in a message and the open project stays. True when the project opened.
-    bool openProject(const QString &path);
+    // codePage: the Windows code page of the project's files, 0 to find it out.
+    bool openProject(const QString &path, int codePage = 0);
     // True when saved; a failure is shown and the project stays modified.
     bool saveProject();
     // Asks to save unsaved changes: true when it is fine to go on (saved or discarded).
@@ -68,7 +69,7 @@ private:
     void projectChanged();
     void subWindowActivated(QMdiSubWindow *window);
     void chooseOpenProject();
-    bool openWithoutAsking(const QString &path);
+    bool openWithoutAsking(const QString &path, int codePage = 0);
     void showMessage(const QString &text, int icon);
 
     ui::Services &m_services;

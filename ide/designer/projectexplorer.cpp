@@ -14,6 +14,7 @@ namespace vbhost {
 namespace {
 constexpr int kIdRole = Qt::UserRole + 1;
 constexpr int kKindRole = Qt::UserRole + 2;
+constexpr int kMissingRole = Qt::UserRole + 3;
 } // namespace
 
 ProjectExplorer::ProjectExplorer(Workspace &workspace, QWidget *parent)
@@ -102,6 +103,21 @@ void ProjectExplorer::rebuild()
         item->setData(0, kKindRole, k);
         if (doc.id == current)
             select = item;
+    }
+    // Files the project names that are not there: listed, greyed, and opening nothing.
+    for (const MissingFile &m : m_workspace.missingFiles()) {
+        const int k = int(m.kind);
+        if (!folders[k])
+            folders[k] = new QTreeWidgetItem(root, {folderNames[k]});
+        const QString name =
+            m.name.isEmpty() ? QFileInfo(QString(m.path).replace(u'\\', u'/')).completeBaseName()
+                             : m.name;
+        auto *item = new QTreeWidgetItem(folders[k], {name, tr("%1 (missing)").arg(m.path)});
+        item->setData(0, kMissingRole, true);
+        item->setToolTip(0, m.message);
+        item->setToolTip(1, m.message);
+        item->setForeground(0, m_tree->palette().brush(QPalette::Disabled, QPalette::Text));
+        item->setForeground(1, m_tree->palette().brush(QPalette::Disabled, QPalette::Text));
     }
     // Forms, modules and classes in that order, whatever order the project lists them in.
     QList<QTreeWidgetItem *> ordered;

@@ -19,7 +19,6 @@ PropertyList::PropertyList(Workspace &workspace, QWidget *parent)
     layout->setContentsMargins(2, 2, 2, 2);
     m_object = new QLabel(this);
     m_object->setObjectName(QStringLiteral("propertyObject"));
-    m_object->setAccessibleName(QStringLiteral("Object whose properties are shown"));
     m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("propertyTable"));
     m_table->setAccessibleName(QStringLiteral("Property values"));
@@ -33,7 +32,6 @@ PropertyList::PropertyList(Workspace &workspace, QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_error = new QLabel(this);
     m_error->setObjectName(QStringLiteral("propertyError"));
-    m_error->setAccessibleName(QStringLiteral("Property error"));
     m_error->setWordWrap(true);
     m_error->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
     m_error->hide();

@@ -45,6 +45,7 @@ ServerLauncher::~ServerLauncher()
         m_connection->close();
     m_connection.reset();
     releaseProcess();
+    m_socketDir.reset();
 }
 
 qint64 ServerLauncher::processId() const
@@ -230,6 +231,20 @@ void ServerLauncher::stop()
         m_server = nullptr;
     }
     m_socketDir.reset();
+}
+
+void ServerLauncher::stopAndWait(int milliseconds)
+{
+    stop();
+    if (!m_process)
+        return;
+    m_process->disconnect(this);
+    if (m_process->state() != QProcess::NotRunning && !m_process->waitForFinished(milliseconds)) {
+        m_process->kill();
+        m_process->waitForFinished(milliseconds);
+    }
+    delete m_process;
+    m_process = nullptr;
 }
 
 void ServerLauncher::releaseProcess()

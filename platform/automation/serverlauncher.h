@@ -30,6 +30,9 @@ public:
     // Closes the connection, after which the server ends by itself; it is killed when it is still
     // running after the grace period.
     void stop();
+    // stop(), then waits at most wait for the server to end and kills it if it has not: no
+    // process and no socket folder are left when this returns.
+    void stopAndWait(int milliseconds);
 
     std::shared_ptr<PeerConnection> connection() const { return m_connection; }
     ObjectPtr object() const { return m_object; }

@@ -65,6 +65,8 @@ QString FakeServices::ShowOpen(QWidget *, const OpenFileRequest &request)
                   {request.title, request.filter, request.initialDir, request.cancelError}});
     const std::optional<QString> answer =
         openFileNames.isEmpty() ? std::nullopt : openFileNames.takeFirst();
+    if (answer && request.choice && !openChoices.isEmpty())
+        *request.choice = openChoices.takeFirst();
     if (answer)
         return *answer;
     if (request.cancelError)

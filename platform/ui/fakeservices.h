@@ -42,6 +42,7 @@ public:
     QList<int> msgBoxResults;
     QStringList inputBoxTexts;
     QList<std::optional<QString>> openFileNames; // nullopt cancels
+    QList<int> openChoices;                      // the extra list's index, with a file chosen
     QList<PrinterAnswer> printerAnswers;
 
     QList<Call> calls;

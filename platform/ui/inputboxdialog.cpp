@@ -44,19 +44,17 @@ InputBoxDialog::InputBoxDialog(const QString &prompt, const QString &title,
     : QDialog(parent), m_prompt(new QLabel(this)), m_text(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("InputBox"));
-    setAccessibleName(title);
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_prompt->setObjectName(QStringLiteral("Prompt"));
-    m_prompt->setAccessibleName(QStringLiteral("Prompt"));
     m_prompt->setTextFormat(Qt::PlainText);
     m_prompt->setWordWrap(true);
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_prompt->setText(withNewlines(prompt));
 
     m_text->setObjectName(QStringLiteral("Text"));
-    m_text->setAccessibleName(QStringLiteral("Text"));
+    m_prompt->setBuddy(m_text); // the text box is read by its prompt
     m_text->setText(defaultText);
     m_text->selectAll();
     m_prompt->setBuddy(m_text);

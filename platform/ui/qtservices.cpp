@@ -9,13 +9,16 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QHash>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -123,7 +126,6 @@ int QtServices::MsgBox(const QString &prompt, int buttons, const QString &title,
     QMessageBox box(QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
-    box.setAccessibleName(box.windowTitle());
     box.setTextFormat(Qt::PlainText);
     box.setText(withNewlines(prompt));
     box.setIcon(messageIcon(style.icon));
@@ -206,15 +208,33 @@ QString QtServices::ShowOpen(QWidget *parent, const OpenFileRequest &request)
     QFileDialog dialog(parent, request.title.isEmpty() ? QStringLiteral("Open") : request.title,
                        request.initialDir);
     dialog.setObjectName(QStringLiteral("ShowOpen"));
-    dialog.setAccessibleName(dialog.windowTitle());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = nameFiltersFromCommonDialog(request.filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    QComboBox *choices = nullptr;
+    if (!request.choices.isEmpty() && request.choice) {
+        // Qt's own dialog, so that the list can sit under the file type.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
+            auto *label = new QLabel(request.choiceLabel, &dialog);
+            choices = new QComboBox(&dialog);
+            choices->setObjectName(QStringLiteral("choice"));
+            choices->addItems(request.choices);
+            choices->setCurrentIndex(qBound(0, *request.choice, int(request.choices.size()) - 1));
+            label->setBuddy(choices);
+            const int row = grid->rowCount();
+            grid->addWidget(label, row, 0);
+            grid->addWidget(choices, row, 1);
+        }
+    }
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        if (choices)
+            *request.choice = choices->currentIndex();
         return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    }
     if (request.cancelError)
         throw automation::Error::cancelled();
     return {};
@@ -231,7 +251,6 @@ bool QtServices::ShowPrinter(QWidget *parent, bool cancelError)
 {
     QPrintDialog dialog(&printer(), parent ? parent : QApplication::activeWindow());
     dialog.setObjectName(QStringLiteral("ShowPrinter"));
-    dialog.setAccessibleName(QStringLiteral("Print"));
     if (dialog.exec() != QDialog::Accepted) {
         if (cancelError)
             throw automation::Error::cancelled();

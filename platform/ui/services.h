@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -34,6 +35,11 @@ struct OpenFileRequest
     QString filter; // "Text (*.txt)|*.txt|All (*.*)|*.*"
     QString initialDir;
     bool cancelError = false; // cancelling raises 32755 "Cancel was selected."
+    // An extra list to choose from below the file name (a label and its entries); the index
+    // chosen goes to *choice, which also gives the one shown first. Left alone on cancel.
+    QString choiceLabel;
+    QStringList choices;
+    int *choice = nullptr;
 };
 
 // WinHelp commands the add-in uses.

@@ -5,6 +5,7 @@
 #include "platform/profile/profile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -126,6 +127,22 @@ TEST_F(AddInManagerTest, CrashedServerIsUnloaded)
     QTRY_COMPARE(manager.state("Hung.connect"), AddInManager::State::Unloaded);
     EXPECT_EQ(vbIni("Hung.connect"), "0");
     EXPECT_FALSE(manager.lastError("Hung.connect").isEmpty());
+}
+
+TEST_F(AddInManagerTest, DisconnectAllKillsAServerThatDoesNotEndInTime)
+{
+    QSignalSpy failed(&manager, &AddInManager::addInFailed);
+    manager.load("Hung.connect");
+    QTRY_VERIFY(manager.processId("Hung.connect") > 0);
+    const qint64 pid = manager.processId("Hung.connect");
+    QElapsedTimer clock;
+    clock.start();
+    manager.disconnectAll(500);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_FALSE(processAlive(pid)); // reaped, not left behind
+    EXPECT_EQ(manager.state("Hung.connect"), AddInManager::State::Unloaded);
+    EXPECT_EQ(vbIni("Hung.connect"), "1"); // loads again next time
+    EXPECT_EQ(failed.size(), 0);
 }
 
 TEST_F(AddInManagerTest, DialogListsTheKeysAndOkWritesTheCheckedStates)

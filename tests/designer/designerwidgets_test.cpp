@@ -1,3 +1,5 @@
+#include "accessiblenames.h"
+#include "ide/designer/addinmanagerdialog.h"
 #include "ide/designer/codeview.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/designer/formdesigner.h"
@@ -14,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -451,6 +454,10 @@ TEST_F(DesignerTest, EveryNamedWidgetHasAnAccessibleName)
         const QString name = w->objectName();
         if (name.isEmpty() || name.startsWith("qt_"))
             continue;
+        // Windows, labels and status bars are read by their titles and texts instead.
+        if (w->isWindow() || qobject_cast<QMdiSubWindow *>(w) || qobject_cast<QLabel *>(w) ||
+            qobject_cast<QStatusBar *>(w))
+            continue;
         if (w->accessibleName().isEmpty())
             missing << name;
     }
@@ -459,4 +466,36 @@ TEST_F(DesignerTest, EveryNamedWidgetHasAnAccessibleName)
          {"projectTree", "propertyTable", "formCanvas", "codeView", "menuPreview", "documents"})
         EXPECT_NE(window->findChild<QWidget *>(name), nullptr) << name;
     EXPECT_NE(window->findChild<FormCanvas *>()->focusPolicy() & Qt::TabFocus, 0);
+}
+
+TEST_F(DesignerTest, WindowsReadAsTheirTitlesAndLabelsAsTheirTexts)
+{
+    window->openCode(documentId("Counter"));
+    ws().setProperty(formId, {}, "Caption", Value(QStringLiteral("Changed")));
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(testing_a11y::readName(window.get()).contains(u'*'));
+    window->findChild<QLabel *>("statusText")->setText("Opened somewhere");
+    AddInManagerDialog dialog(window->addIns());
+    for (QWidget *w : {static_cast<QWidget *>(window.get()), static_cast<QWidget *>(&dialog)})
+        EXPECT_EQ(testing_a11y::misnamedText(w), "");
+}
+
+TEST(MissingMemberTest, ProjectOpensAndTheExplorerMarksTheMissingFile)
+{
+    QTemporaryDir dir;
+    QFile::copy(demoDir() + "/frmMain.frm", dir.filePath("frmMain.frm"));
+    QFile vbp(dir.filePath("P.vbp"));
+    ASSERT_TRUE(vbp.open(QIODevice::WriteOnly));
+    vbp.write("Type=Exe\r\nForm=frmMain.frm\r\nModule=Gone; D:\\Old\\Gone.bas\r\n");
+    vbp.close();
+    ui::FakeServices services;
+    MainWindow window(services);
+    ASSERT_TRUE(window.openProject(dir.filePath("P.vbp")));
+    ASSERT_EQ(services.messageBoxes().size(), 1);
+    EXPECT_TRUE(services.messageBoxes()[0].prompt.contains("P.vbp(3): "))
+        << services.messageBoxes()[0].prompt.toStdString();
+    const auto found = window.findChild<QTreeWidget *>("projectTree")
+                           ->findItems("Gone", Qt::MatchRecursive | Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_TRUE(found[0]->text(1).contains("(missing)"));
 }

@@ -135,3 +135,20 @@ TEST(SelectionTest, BandRectWhicheverWayTheMouseWent)
 {
     EXPECT_EQ(bandRect(QPoint(50, 40), QPoint(10, 60)), QRect(QPoint(10, 40), QPoint(50, 60)));
 }
+
+TEST(DesignLayoutTest, DeepNestingIsLaidOutOnceAndClippedByEveryContainer)
+{
+    // 2,500 frames, each inside the last one and 15 twips (one pixel) further in.
+    QList<DesignControl> c;
+    for (int i = 0; i < 2500; ++i)
+        c << DesignControl{QStringLiteral("Frame%1").arg(i), "Frame",
+                           QRectF(15, 15, 60000 - 15 * i, 60000), i - 1};
+    const DesignLayout l(c, 15.0);
+    EXPECT_EQ(l.rectOf(2499).topLeft(), QPoint(2500, 2500));
+    EXPECT_EQ(l.visibleRectOf(2499).right(), l.rectOf(0).right());
+    EXPECT_EQ(l.paintOrder().size(), 2500);
+    EXPECT_EQ(l.paintOrder().back(), 2499);
+    EXPECT_EQ(l.hitTest(QPoint(3000, 3000)), 2499);
+    EXPECT_EQ(l.visibleRectOf(2499).bottom(), l.rectOf(0).bottom());
+    EXPECT_EQ(l.indexOf("frame1234"), 1234);
+}
