@@ -1,11 +1,14 @@
 #include "profile.h"
 
+#include "regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QThread>
 
 namespace profile {
 
@@ -23,9 +26,16 @@ QString decode(const QByteArray &bytes)
     return text;
 }
 
+// Names are trimmed as the file's bytes are: of ASCII blanks only, so that a name ending in a
+// no-break space is asked for and found alike.
+QString trimmedName(const QString &name)
+{
+    return decode(name.toUtf8().trimmed());
+}
+
 bool sameName(const QByteArray &bytes, const QString &name)
 {
-    return decode(bytes).compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+    return decode(bytes).compare(trimmedName(name), Qt::CaseInsensitive) == 0;
 }
 
 int leadingBlanks(const QByteArray &bytes)
@@ -60,7 +70,8 @@ Scan scanFile(const QString &path, const QString &section, const QString &key, b
     Scan scan;
     QFile file(path);
     scan.exists = file.exists();
-    if (!scan.exists || !file.open(QIODevice::ReadOnly))
+    QString why;
+    if (!scan.exists || !openRegularFile(file, &why))
         return scan;
     scan.readable = true;
 
@@ -68,9 +79,14 @@ Scan scanFile(const QString &path, const QString &section, const QString &key, b
     qint64 offset = 0;
     QByteArray lastEol;
     while (!file.atEnd()) {
-        const QByteArray line = file.readLine();
+        QByteArray line = file.readLine();
         if (line.isEmpty())
             break;
+        if (offset == 0 && line.startsWith("\xEF\xBB\xBF")) {
+            // A byte order mark from another editor stays where it is and is not read as text.
+            line.remove(0, 3);
+            offset = 3;
+        }
         const qint64 start = offset;
         offset += line.size();
         QByteArray eol;
@@ -148,7 +164,7 @@ bool hasLineBreak(const QString &text)
 
 bool validEntry(const QString &section, const QString &key, const QString &value)
 {
-    const QString k = key.trimmed();
+    const QString k = trimmedName(key);
     if (hasLineBreak(section) || section.contains(u']'))
         return false;
     if (k.isEmpty() || hasLineBreak(key) || key.contains(u'=') || k.startsWith(u';') ||
@@ -165,6 +181,20 @@ bool copyRange(QFile &from, QIODevice &to, qint64 end)
             return false;
     }
     return true;
+}
+
+// A writer killed between creating its lock and writing its owner into it leaves an empty lock
+// that names no owner, so nothing would ever find it stale but its age. The lock file's owner
+// writes it right after creating it; one still empty a moment later belongs to nobody.
+// (A lock naming an owner that is gone is found stale by QLockFile itself.)
+void removeOrphanedLock(const QString &lockPath)
+{
+    const QFileInfo info(lockPath);
+    if (!info.exists() || info.size() != 0)
+        return;
+    QThread::msleep(50);
+    if (QFileInfo(lockPath).exists() && QFileInfo(lockPath).size() == 0)
+        QFile::remove(lockPath);
 }
 
 bool readOnly(const QFileInfo &info)
@@ -229,11 +259,13 @@ bool WritePrivateProfileString(const QString &section, const QString &key, const
     if (info.exists() && (!info.isFile() || readOnly(info)))
         return false;
 
-    QLockFile lock(path + QStringLiteral(".lock"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    removeOrphanedLock(lockPath);
+    QLockFile lock(lockPath);
     if (!lock.tryLock(LockTimeoutMs))
         return false;
 
-    const Scan scan = scanFile(path, section, key.trimmed(), false);
+    const Scan scan = scanFile(path, section, key, false);
     if (scan.exists && !scan.readable)
         return false;
 
@@ -242,26 +274,23 @@ bool WritePrivateProfileString(const QString &section, const QString &key, const
     qint64 at = scan.insertAt;
     qint64 resume = scan.insertAt;
     if (scan.keyFound) {
-        if (scan.rawValue.mid(leadingBlanks(scan.rawValue)) == encoded)
+        // Nothing readers would notice: the file stays as it is.
+        if (unquote(decode(scan.rawValue)) == unquote(value))
             return true;
         piece = encoded;
         at = scan.valueStart;
         resume = scan.valueEnd;
     } else {
-        // A line that ended the file without a line end gets one before the new line; the new
-        // last line then goes without, as the file did.
-        const bool unended = scan.insertUnended;
+        // A line that ended the file without a line end gets one before the new line, and every
+        // new line ends, as the platform writes them.
         QByteArray eol = scan.insertEol.isEmpty() ? scan.firstEol : scan.insertEol;
         if (eol.isEmpty())
             eol = "\r\n";
-        const QByteArray entry = key.trimmed().toUtf8() + '=' + encoded;
-        if (unended)
+        if (scan.insertUnended)
             piece += eol;
         if (!scan.sectionFound)
-            piece += '[' + section.trimmed().toUtf8() + ']' + eol;
-        piece += entry;
-        if (!unended)
-            piece += eol;
+            piece += '[' + section.toUtf8().trimmed() + ']' + eol;
+        piece += key.toUtf8().trimmed() + '=' + encoded + eol;
     }
 
     QFile old(path);

@@ -28,14 +28,19 @@ int GetPrivateProfileString(const QString &section, const QString &key, const QS
 // blanks around '=' stay); a missing key goes right after the last key line of its section (or
 // after its header when it has none), so blank lines and comments closing the section stay
 // below it; a missing section is appended at the end of the file. New lines take the line end
-// of the line they follow, else the file's first line end, else CRLF; a file that lacked a line
-// end at its end still lacks one. Every other byte is kept.
+// of the line they follow, else the file's first line end, else CRLF; a last line that lacked a
+// line end gets one before a new line. A UTF-8 byte order mark at the start is kept and not read
+// as text. Writing a value readers would read the same way leaves the file untouched. Section
+// and key names are trimmed of ASCII blanks only, as the file's bytes are. Every other byte is
+// kept.
 //
 // The new file is written beside the old one and renamed over it under an advisory lock
-// (FILE.lock), so a crash or a full disk leaves the old file whole. Returns false, with the file
-// untouched, when it cannot be read, is read-only, the folder is read-only, the lock is held
-// elsewhere for too long, or a name or value would break the file's lines (line ends, NUL, '='
-// in a key, ']' in a section, a key starting with ';' or '[').
+// (FILE.lock), so a crash or a full disk leaves the old file whole; a lock whose owner is gone
+// (or that names none) is taken over at once. Returns false, with the file untouched, when it
+// cannot be read, is not a regular file (a FIFO or a device is never opened for long), is
+// read-only, the folder is read-only, the lock is held elsewhere for too long, or a name or value
+// would break the file's lines (line ends, NUL, '=' in a key, ']' in a section, a key starting
+// with ';' or '[').
 bool WritePrivateProfileString(const QString &section, const QString &key, const QString &value,
                                const QString &fileName);
 

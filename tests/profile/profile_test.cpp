@@ -1,11 +1,13 @@
 #include "platform/profile/profile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace profile;
@@ -154,16 +156,44 @@ TEST_P(ProfileFileTest, MissingSectionIsAppendedAtEndOfFile)
     EXPECT_EQ(readBytes(path()), text("[A]\na=1\n\n[Add-Ins32]\nKey.connect=0\n"));
 }
 
-TEST_P(ProfileFileTest, FileWithoutTrailingLineEndStaysWithout)
+TEST_P(ProfileFileTest, LastLineWithoutLineEndGetsOneBeforeANewKey)
 {
     writeBytes(path(), text("[A]\na=1"));
     EXPECT_EQ(get("A", "a", path()), "1");
     EXPECT_TRUE(WritePrivateProfileString("A", "b", "2", path()));
-    EXPECT_EQ(readBytes(path()), text("[A]\na=1\nb=2"));
+    EXPECT_EQ(readBytes(path()), text("[A]\na=1\nb=2\n"));
     EXPECT_TRUE(WritePrivateProfileString("C", "c", "3", path()));
-    EXPECT_EQ(readBytes(path()), text("[A]\na=1\nb=2\n[C]\nc=3"));
+    EXPECT_EQ(readBytes(path()), text("[A]\na=1\nb=2\n[C]\nc=3\n"));
     EXPECT_TRUE(WritePrivateProfileString("A", "a", "", path()));
-    EXPECT_EQ(readBytes(path()), text("[A]\na=\nb=2\n[C]\nc=3"));
+    EXPECT_EQ(readBytes(path()), text("[A]\na=\nb=2\n[C]\nc=3\n"));
+    // A file of one unended line has no line end of its own to follow.
+    writeBytes(path("ONE.INI"), "[A]");
+    EXPECT_TRUE(WritePrivateProfileString("A", "a", "1", path("ONE.INI")));
+    EXPECT_EQ(readBytes(path("ONE.INI")), "[A]\r\na=1\r\n");
+}
+
+TEST_P(ProfileFileTest, ByteOrderMarkIsKeptAndSkipped)
+{
+    writeBytes(path(), "\xEF\xBB\xBF" + text("[Add-Ins32]\nOther.connect=1\n"));
+    EXPECT_EQ(get("Add-Ins32", "Other.connect", path()), "1");
+    registerAddIn(path());
+    EXPECT_EQ(readBytes(path()),
+              "\xEF\xBB\xBF" + text("[Add-Ins32]\nOther.connect=1\nVantixTolvarAddIn.connect=0\n"));
+}
+
+TEST_P(ProfileFileTest, KeysAreTrimmedAsBytesAndSameValuesAreNotRewritten)
+{
+    writeBytes(path(), text("[A]\nkey\xC2\xA0=1\nb=  \"x\"\n"));
+    EXPECT_EQ(GetProfileKeys("A", path()), QStringList({"key\u00A0", "b"}));
+    EXPECT_EQ(get("A", "key\u00A0", path()), "1");
+    EXPECT_EQ(get("A", "key", path()), "NotFound");
+    const QByteArray before = readBytes(path());
+    for (const char *same : {"x", " x", "\"x\""}) {
+        EXPECT_TRUE(WritePrivateProfileString("A", "b", same, path()));
+        EXPECT_EQ(readBytes(path()), before) << same;
+    }
+    EXPECT_TRUE(WritePrivateProfileString("A", "key\u00A0", "2", path()));
+    EXPECT_EQ(readBytes(path()), text("[A]\nkey\xC2\xA0=2\nb=  \"x\"\n"));
 }
 
 TEST_P(ProfileFileTest, KeyGoesAfterHeaderOfSectionWithoutKeys)
@@ -370,3 +400,27 @@ TEST(ProfileLargeFileTest, FiftyMegabytesAreReadAndWrittenCorrectly)
 }
 
 } // namespace
+
+TEST(ProfileHostileTest, EmptyLockOfAKilledWriterIsStaleAtOnce)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("VB.INI");
+    writeBytes(ini, "[A]\r\n");
+    writeBytes(ini + ".lock", QByteArray());
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(WritePrivateProfileString("A", "a", "1", ini));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(readBytes(ini), "[A]\r\na=1\r\n");
+}
+
+TEST(ProfileHostileTest, FifoIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("CLASSES.INI");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(get("LocalServer32", "X.connect", fifo), "NotFound");
+    EXPECT_TRUE(GetProfileKeys("LocalServer32", fifo).isEmpty());
+    EXPECT_FALSE(WritePrivateProfileString("LocalServer32", "X.connect", "/x", fifo));
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
