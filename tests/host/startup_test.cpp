@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -100,6 +101,18 @@ TEST_F(StartUpTest, UnwritableFileStaysWholeAndIsReported)
     const auto boxes = fake.callsTo("MsgBox");
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes.at(0).args.at(0).toString().startsWith("Error Number: 75\r\n"));
+}
+
+TEST_F(StartUpTest, FifoInsteadOfTheFileIsReportedAtOnce)
+{
+    QFile::remove(path());
+    QDir().mkpath(profile::windowsDirectory());
+    ASSERT_EQ(mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    tolvar::StartUp(); // would wait for ever for a writer if it opened the FIFO
+    const auto boxes = fake.callsTo("MsgBox");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.at(0).args.at(0).toString().startsWith("Error Number: 75\r\n"));
+    QFile::remove(path());
 }
 
 } // namespace
