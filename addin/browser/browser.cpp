@@ -97,6 +97,7 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
 
     m_picture = new QLabel(m_surface);
     m_picture->setObjectName(QStringLiteral("Picture1"));
+    m_picture->setAccessibleName(QStringLiteral("Toolbar"));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture->setPixmap(browserToolbarBackground());
     m_picture->setGeometry(ui::twipsToPixels(0, 0, OuterWidth, Picture1Height));

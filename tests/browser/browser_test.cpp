@@ -132,6 +132,13 @@ TEST_F(BrowserTest, HighlightMovesBetweenButtonsAndStaysOverThePane)
 
     emit web()->StatusTextChange("Done");
     EXPECT_EQ(window->statusText(), "Done");
+
+    // The pane taking the focus restores a highlight the way the window's surface does.
+    pointAt(window->button(4));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    web()->setFocus();
+    EXPECT_EQ(pictureOf(4), holder("RefUp"));
 }
 
 TEST_F(BrowserTest, PressAndReleaseLeaveTheRestingPicture)
