@@ -1,3 +1,4 @@
+#include "accessiblenames.h"
 #include "helpviewstub.h"
 #include "platform/automation/error.h"
 #include "platform/ui/inputboxdialog.h"
@@ -154,3 +155,10 @@ TEST_P(F1HelpTest, F1InMessageOrInputBoxOpensHelpFileAtContext)
 INSTANTIATE_TEST_SUITE_P(Boxes, F1HelpTest, ::testing::Bool());
 
 } // namespace
+
+TEST(InputBoxNameTest, ReadsAsItsTitleAndTheTextBoxByItsPrompt)
+{
+    InputBoxDialog box("Your name?", "Greeting", "Guest", false);
+    EXPECT_EQ(testing_a11y::misnamedText(&box), "");
+    EXPECT_EQ(testing_a11y::readName(box.findChild<QLineEdit *>("Text")), "Your name?");
+}
