@@ -50,7 +50,6 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutbox"));
     setWindowTitle(AboutCaption);
-    setAccessibleName(QStringLiteral("About Tolvar Add-In"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(false);

@@ -13,7 +13,8 @@ Splash::Splash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_picture(splashPicture())
 {
     setObjectName(QStringLiteral("Splash"));
-    setAccessibleName(QStringLiteral("Vantix Software Tolvar Add-In 2.0 is starting"));
+    // Never shown on a frameless window, but what a screen reader announces.
+    setWindowTitle(QStringLiteral("Vantix Software Tolvar Add-In 2.0 is starting"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(ui::twipsToPixels(7170, 3015));

@@ -10,7 +10,6 @@ namespace tolvar {
 PlaceholderToolWindow::PlaceholderToolWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("wizard"));
-    setAccessibleName(QStringLiteral("Tolvar Add-In"));
     setWindowTitle(QStringLiteral("Vantix Software: Tolvar Add-In 2.0 "));
 }
 

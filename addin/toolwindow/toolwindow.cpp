@@ -55,7 +55,6 @@ ToolWindow::ToolWindow(QWidget *parent)
       runMatchControlSizes(&MatchControlSizes)
 {
     setObjectName(QStringLiteral("wizard"));
-    setAccessibleName(QStringLiteral("Tolvar Add-In tool window"));
     setWindowTitle(ToolWindowCaption);
     setWindowIcon(QIcon(toolWindowIcon()));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -136,11 +135,9 @@ ToolWindow::ToolWindow(QWidget *parent)
 
     m_statusBar = statusBar();
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusBar->setAccessibleName(QStringLiteral("Status"));
     m_statusBar->setSizeGripEnabled(false);
     m_status = new QLabel(m_statusBar);
     m_status->setObjectName(QStringLiteral("StatusBar1Text"));
-    m_status->setAccessibleName(QStringLiteral("Status text"));
     m_status->setMinimumWidth(1);
     m_statusBar->addWidget(m_status, 1);
     watchSurface(m_statusBar);

@@ -1,3 +1,5 @@
+#include "accessiblenames.h"
+#include "addin/about/aboutbox.h"
 #include "addin/about/aboutpictures.h"
 #include "addin/about/splash.h"
 #include "addin/host/centerform.h"
@@ -55,4 +57,15 @@ TEST(SplashTest, PictureShowsARaisedGreyFaceWithBlueLettering)
     EXPECT_GT(lightBlue, 50);
     EXPECT_GT(darkBlue, 50);
     EXPECT_GT(countPixels(picture, [](QColor c) { return c.lightness() < 30; }), 100);
+}
+
+TEST(AccessibleNameTest, AboutBoxAndSplashReadAsTheirTitles)
+{
+    ui::FakeServices fake;
+    ui::ScopedServices scoped(&fake);
+    tolvar::Splash splash;
+    tolvar::AboutBox about;
+    EXPECT_FALSE(splash.windowTitle().isEmpty());
+    EXPECT_EQ(testing_a11y::misnamedText(&splash), "");
+    EXPECT_EQ(testing_a11y::misnamedText(&about), "");
 }

@@ -9,6 +9,7 @@
 
 #include "platform/ui/twips.h"
 
+#include "accessiblenames.h"
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -282,4 +283,13 @@ TEST_F(ToolbarTest, ClosingTheWindowEndsTheProcess)
 {
     EXPECT_THROW(window->Form_Unload(), ui::ProcessEnded);
     EXPECT_EQ(fake.callsTo("EndProcess").size(), 1);
+}
+
+TEST_F(ToolbarTest, WindowReadsAsItsCaptionAndStatusAsItsText)
+{
+    window->setStatusText("Align the selected controls' left edges");
+    EXPECT_EQ(testing_a11y::readName(window), " Vantix Software: Tolvar Add-In 2.0");
+    EXPECT_EQ(testing_a11y::readName(window->findChild<QLabel *>("StatusBar1Text")),
+              "Align the selected controls' left edges");
+    EXPECT_EQ(testing_a11y::misnamedText(window), "");
 }
