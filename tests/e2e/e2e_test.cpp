@@ -260,6 +260,45 @@ TEST_F(EndToEndTest, KilledAddInLeavesVbhostRunningAndItsItemSaysItIsGone)
     EXPECT_EQ(items, 1);
 }
 
+TEST_F(EndToEndTest, FileExitDisconnectsTheAddInAndLeavesNothingRunning)
+{
+    // Socket folders go to a temporary folder of this test's own.
+    QTemporaryDir temp;
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type != QtDebugMsg && type != QtInfoMsg)
+                warnings << text;
+        });
+    loadThroughManager();
+    const qint64 pid = addIns().processId(kProgId);
+    ASSERT_TRUE(processAlive(pid));
+    ASSERT_FALSE(QDir(temp.path()).entryList({"tolvar-*"}, QDir::Dirs).isEmpty());
+
+    window->findChild<QAction *>("exit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    // The add-in took its command off the menu, a call back it can only make while connected,
+    // and then ended its process as DisconnectAddIn does.
+    EXPECT_TRUE(window->workspace().addInMenuItems().isEmpty());
+    EXPECT_TRUE(addInLog().contains("EndProcess")) << addInLog().toStdString();
+    EXPECT_FALSE(processAlive(pid));
+    EXPECT_EQ(addIns().state(kProgId), AddInManager::State::Unloaded);
+    EXPECT_EQ(vbIni(kProgId), "1"); // loads again next time
+    window.reset();
+    QCoreApplication::processEvents();
+    qInstallMessageHandler(previous);
+    if (oldTemp.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemp);
+    EXPECT_TRUE(childrenOf(QCoreApplication::applicationPid()).isEmpty());
+    EXPECT_TRUE(QDir(temp.path()).entryList({"tolvar-*"}, QDir::Dirs).isEmpty());
+    EXPECT_TRUE(warnings.filter("QProcess").isEmpty()) << warnings.join('\n').toStdString();
+}
+
 TEST(VbhostProcessTest, SurvivesItsAddInBeingKilled)
 {
     QTemporaryDir windir;
