@@ -1,4 +1,6 @@
-// Opening, parsing and saving a large form: 5,000 controls in frames, arrays and menus.
+// Opening, parsing and saving a large form: 5,000 controls in frames, arrays and menus; and a
+// form of frames nested thousands deep, read and laid out for the designer.
+#include "ide/designer/designlayout.h"
 #include "ide/files/formfile.h"
 #include "ide/files/textlines.h"
 
@@ -78,6 +80,43 @@ void OpenParseAndSave5000Controls(benchmark::State &state)
     state.counters["bytes"] = double(original.size());
 }
 BENCHMARK(OpenParseAndSave5000Controls)->Unit(benchmark::kMillisecond);
+
+QByteArray nestedForm(int levels)
+{
+    QByteArray t = "VERSION 5.00\r\nBegin VB.Form Form1 \r\n";
+    for (int i = 0; i < levels; ++i)
+        t += "Begin VB.Frame Frame" + QByteArray::number(i) +
+             " \r\nLeft = 15\r\nTop = 15\r\nWidth = 60000\r\nHeight = 60000\r\n";
+    for (int i = 0; i <= levels; ++i)
+        t += "End\r\n";
+    return t + "Attribute VB_Name = \"Form1\"\r\n";
+}
+
+// Time grows linearly with the nesting: each level is read and placed once.
+void ReadAndLayOutNestedFrames(benchmark::State &state)
+{
+    const QByteArray bytes = nestedForm(int(state.range(0)));
+    for (auto _ : state) {
+        const FormFile f = FormFile::fromBytes(bytes, QStringLiteral("Deep.frm"));
+        QList<DesignControl> controls;
+        QHash<const ControlNode *, int> index;
+        for (const ControlNode *n : f.controls()) {
+            index.insert(n, int(controls.size()));
+            controls << DesignControl{n->name(), n->shortClassName(), QRectF(15, 15, 6e4, 6e4),
+                                      index.value(n->parent(), -1)};
+        }
+        const DesignLayout layout(controls, 15.0);
+        benchmark::DoNotOptimize(layout.hitTest(QPoint(3000, 3000)));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ReadAndLayOutNestedFrames)
+    ->Arg(500)
+    ->Arg(1000)
+    ->Arg(2500)
+    ->Arg(4000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
