@@ -5,7 +5,9 @@
 #include "ide/designer/mainwindow.h"
 #include "platform/ui/qtservices.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTextStream>
 
 int main(int argc, char **argv)
@@ -57,6 +59,19 @@ int main(int argc, char **argv)
         if (!toLoad.contains(progId, Qt::CaseInsensitive))
             toLoad << progId;
     }
+    // Commands asked for are chosen once their add-in has connected (its handlers with it).
+    QStringList toChoose = commandLine.commands;
+    QObject::connect(&addIns, &vbhost::AddInManager::stateChanged, &app,
+                     [&window, &toChoose](const QString &, vbhost::AddInManager::State state) {
+                         if (state != vbhost::AddInManager::State::Loaded)
+                             return;
+                         for (QAction *action : window.addInsMenu()->actions()) {
+                             QString caption = action->text();
+                             caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+                             if (action->data().isValid() && toChoose.removeOne(caption))
+                                 action->trigger();
+                         }
+                     });
     for (const QString &progId : toLoad)
         addIns.load(progId);
     err.flush();

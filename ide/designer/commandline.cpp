@@ -47,6 +47,18 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                    .arg(known.join(QStringLiteral(", ")));
                 return result;
             }
+        } else if (arg == QLatin1String("--choose") || arg.startsWith(QLatin1String("--choose="))) {
+            QString caption;
+            if (arg.contains(QLatin1Char('=')))
+                caption = arg.section(QLatin1Char('='), 1);
+            else if (i + 1 < arguments.size())
+                caption = arguments.at(++i);
+            if (caption.trimmed().isEmpty() || caption.startsWith(QLatin1String("--"))) {
+                result.error = QStringLiteral("--choose needs the caption of an Add-Ins menu "
+                                              "command");
+                return result;
+            }
+            result.commands << caption;
         } else if (arg.startsWith(QLatin1String("-"))) {
             // Qt's own options (-platform, -style...) are taken out before we get here.
             result.error = QStringLiteral("Unknown option %1").arg(arg);
@@ -64,12 +76,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QString commandLineUsage()
 {
-    return QStringLiteral("Usage: vbhost [PROJECT.vbp] [--codepage N] [--addin PROGID]...\n"
+    return QStringLiteral("Usage: vbhost [PROJECT.vbp] [--codepage N] [--addin PROGID]... "
+                          "[--choose CAPTION]...\n"
                           "Opens a Visual Basic 4 project in the design environment. "
                           "--codepage reads its files in that Windows code page (1252, 932, 936, "
                           "949, 950, 1250-1258); without it the code page is found out. Each "
                           "--addin loads that add-in at start, as if it were checked in the "
-                          "Add-In Manager.\n");
+                          "Add-In Manager. Each --choose chooses that command of the Add-Ins "
+                          "menu as soon as an add-in has added it.\n");
 }
 
 } // namespace vbhost

@@ -26,6 +26,13 @@ TEST(CommandLineTest, SameAddInTwiceLoadsOnceWhateverTheCase)
     EXPECT_EQ(c.addins, QStringList({"X.connect"}));
 }
 
+TEST(CommandLineTest, CommandsToChooseKeepTheirCaptions)
+{
+    const auto c =
+        parseCommandLine({"--choose", "Vantix Software's Tolvar Add-In", "--choose=A=B"});
+    EXPECT_EQ(c.commands, QStringList({"Vantix Software's Tolvar Add-In", "A=B"}));
+}
+
 class CommandLineErrorTest : public ::testing::TestWithParam<QStringList>
 {
 };
@@ -39,4 +46,5 @@ INSTANTIATE_TEST_SUITE_P(Bad, CommandLineErrorTest,
                          ::testing::Values(QStringList{"--addin"}, QStringList{"--addin="},
                                            QStringList{"--addin", "--addin", "X"},
                                            QStringList{"One.vbp", "Two.vbp"},
-                                           QStringList{"--frobnicate"}));
+                                           QStringList{"--frobnicate"}, QStringList{"--choose"},
+                                           QStringList{"--choose", "--addin", "X"}));
