@@ -40,3 +40,24 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs DESTINATION ${CMAKE_INSTALL_DATADIR}/
 if(EXISTS ${CMAKE_SOURCE_DIR}/desktop/CMakeLists.txt)
     add_subdirectory(${CMAKE_SOURCE_DIR}/desktop ${CMAKE_BINARY_DIR}/desktop)
 endif()
+
+# The Debian package: "cpack -G DEB" in the build folder. Its dependencies come from the
+# binaries, plus the Qt plugins they load at run time (platforms, SQLite), which no binary
+# names.
+set(CPACK_PACKAGE_NAME tolvar)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Vantix Software")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Productivity add-in for the Visual Basic 4.0 development environment")
+set(CPACK_PACKAGE_DESCRIPTION
+    "The Tolvar add-in with vbhost, an environment that opens real Visual Basic 4 projects, \
+and helpview, its help viewer.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tolvar developers <tolvar@vantix.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+include(CPack)

@@ -8,6 +8,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
     libgtest-dev libgmock-dev libbenchmark-dev sqlite3
     xvfb xauth imagemagick fonts-dejavu-core dbus at-spi2-core
+    dpkg-dev desktop-file-utils
 )
 
 missing=()
