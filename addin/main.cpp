@@ -5,11 +5,13 @@
 // TOLVAR_FAKE_UI=FILE: message boxes and the other modal dialogs are written to FILE instead of
 // being shown (see addin/host/recordingservices.h), for driving the add-in from another process.
 
+#include "addin/forms.h"
 #include "addin/host/connect.h"
 #include "addin/host/hostapp.h"
 #include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
 #include "addin/registering.h"
+#include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/toolwindowloader.h"
 
 #include "platform/automation/localserver.h"
@@ -51,7 +53,8 @@ int main(int argc, char **argv)
 
     const QStringList arguments = QApplication::arguments();
 
-    // What AfterClick runs to load the tool window; installed here only.
+    // What AfterClick runs to load the tool window, and the windows it shows; installed here only.
+    tolvar::defineAddInForms(tolvar::forms());
     tolvar::setToolWindowLoader(tolvar::LoadToolWindow);
 
     std::shared_ptr<automation::PeerConnection> peer;

@@ -1,25 +1,6 @@
 #include "formregistry.h"
 
-#include "addin/about/aboutbox.h"
-#include "addin/about/splash.h"
-
 namespace tolvar {
-
-namespace {
-
-// The one list of the add-in's windows; each new window adds its line here.
-void defineAddInForms(FormRegistry &registry)
-{
-    registry.define(formname::Splash, [] { return new Splash; });
-    registry.define(formname::AboutBox, [] { return new AboutBox; });
-}
-
-} // namespace
-
-FormRegistry::FormRegistry()
-{
-    defineAddInForms(*this);
-}
 
 void FormRegistry::define(const QString &name, Factory factory)
 {
@@ -75,7 +56,6 @@ void FormRegistry::reset()
 {
     unloadAll();
     m_factories.clear();
-    defineAddInForms(*this);
 }
 
 FormRegistry &forms()

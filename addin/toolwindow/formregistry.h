@@ -9,14 +9,14 @@
 namespace tolvar {
 
 // Where the add-in's windows are looked up and created: each window is loaded once, by name,
-// and from then on only shown and hidden. A window that is not defined yet is simply absent.
+// and from then on only shown and hidden. The windows are defined from outside (see
+// addin/forms.h), so that the tool window knows them by name only; a window that is not defined
+// is simply absent.
 class FormRegistry
 {
 public:
     // Creates the window; its constructor is the window's load (it centres itself).
     using Factory = std::function<QWidget *()>;
-
-    FormRegistry();
 
     void define(const QString &name, Factory factory);
     bool isDefined(const QString &name) const;
@@ -31,7 +31,7 @@ public:
     void unload(const QString &name);
 
     void unloadAll();
-    // Back to the add-in's own windows, all unloaded.
+    // Every window unloaded and every definition dropped.
     void reset();
 
 private:
@@ -42,7 +42,7 @@ private:
 FormRegistry &forms();
 
 // The add-in's windows by name. Every window the add-in can show is defined in
-// defineAddInForms (formregistry.cpp).
+// defineAddInForms (addin/forms.cpp).
 namespace formname {
 inline const QString Splash = QStringLiteral("Splash");
 inline const QString AboutBox = QStringLiteral("aboutbox");

@@ -62,7 +62,8 @@ QString FakeServices::clipboardText()
 QString FakeServices::ShowOpen(QWidget *, const OpenFileRequest &request)
 {
     calls.append({QStringLiteral("ShowOpen"),
-                  {request.title, request.filter, request.initialDir, request.cancelError}});
+                  {request.title, request.filter, request.initialDir, request.cancelError,
+                   request.filterIndex}});
     const std::optional<QString> answer =
         openFileNames.isEmpty() ? std::nullopt : openFileNames.takeFirst();
     if (answer && request.choice && !openChoices.isEmpty())

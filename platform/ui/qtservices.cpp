@@ -212,8 +212,10 @@ QString QtServices::ShowOpen(QWidget *parent, const OpenFileRequest &request)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = nameFiltersFromCommonDialog(request.filter);
-    if (!filters.isEmpty())
+    if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(request.filterIndex - 1, filters.constFirst()));
+    }
     QComboBox *choices = nullptr;
     if (!request.choices.isEmpty() && request.choice) {
         // Qt's own dialog, so that the list can sit under the file type.

@@ -35,6 +35,7 @@ struct OpenFileRequest
     QString filter; // "Text (*.txt)|*.txt|All (*.*)|*.*"
     QString initialDir;
     bool cancelError = false; // cancelling raises 32755 "Cancel was selected."
+    int filterIndex = 1;      // the filter entry selected first, counted from 1
     // An extra list to choose from below the file name (a label and its entries); the index
     // chosen goes to *choice, which also gives the one shown first. Left alone on cancel.
     QString choiceLabel;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "addin/forms.h"
 #include "addin/host/addinfolder.h"
 #include "addin/host/hostapp.h"
 #include "addin/toolwindow/formregistry.h"
@@ -16,6 +17,7 @@ public:
     {
         tolvar::setAddInFolderForTesting(qEnvironmentVariable("TOLVAR_ADDIN_DIR"));
         tolvar::forms().reset();
+        tolvar::defineAddInForms(tolvar::forms());
         tolvar::HostApp = automation::Value(workspace.application("tolvar"));
         tolvar::LoadToolWindow();
     }

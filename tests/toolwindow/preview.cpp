@@ -2,6 +2,7 @@
 // at them and taking pictures under Xvfb:
 //   toolwindow_preview rest|highlight|formmenu|helpmenu|about|splash [seconds]
 // Prints the shown window's frame as "x y width height" on standard output.
+#include "addin/forms.h"
 #include "addin/host/addinfolder.h"
 #include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/toolwindow.h"
@@ -22,6 +23,7 @@ int main(int argc, char **argv)
     ui::QtServices services;
     ui::setServices(&services);
     tolvar::setAddInFolderForTesting(QStringLiteral(TOLVAR_ADDIN_DIR));
+    tolvar::defineAddInForms(tolvar::forms());
 
     const QString state = app.arguments().value(1, QStringLiteral("rest"));
     const int seconds = app.arguments().value(2, QStringLiteral("20")).toInt();

@@ -1,5 +1,6 @@
 #include "toolwindowfixture.h"
 
+#include "addin/forms.h"
 #include "addin/host/addinfolder.h"
 #include "addin/host/errorreport.h"
 #include "addin/toolwindow/formregistry.h"
@@ -14,6 +15,7 @@ void ToolWindowFixture::SetUp()
     ui::setServices(&fake);
     tolvar::setAddInFolderForTesting(folder.path());
     tolvar::forms().reset();
+    tolvar::defineAddInForms(tolvar::forms());
 }
 
 void ToolWindowFixture::TearDown()
