@@ -52,9 +52,12 @@ TEST(ShowOpenTest, ReturnsChosenFileWithFiltersShown)
         dialog->selectFile(dir.filePath("greet.hlp"));
         static_cast<QDialog *>(dialog)->accept();
     });
-    const QString chosen =
-        services.ShowOpen(nullptr, {QStringLiteral("Choose"),
-                                    QStringLiteral("Help Files|*.hlp|All|*.*"), dir.path(), true});
+    OpenFileRequest request;
+    request.title = QStringLiteral("Choose");
+    request.filter = QStringLiteral("Help Files|*.hlp|All|*.*");
+    request.initialDir = dir.path();
+    request.cancelError = true;
+    const QString chosen = services.ShowOpen(nullptr, request);
     EXPECT_EQ(chosen, dir.filePath("greet.hlp"));
     EXPECT_EQ(filters, (QStringList{"Help Files (*.hlp)", "All (*)"}));
 }
@@ -66,7 +69,9 @@ TEST(ShowOpenTest, CancelRaisesOnlyWithCancelError)
     EXPECT_EQ(services.ShowOpen(nullptr, {}), "");
     whenShown<QFileDialog>("ShowOpen", [](QFileDialog *dialog) { dialog->reject(); });
     try {
-        services.ShowOpen(nullptr, {{}, {}, {}, true});
+        OpenFileRequest request;
+        request.cancelError = true;
+        services.ShowOpen(nullptr, request);
         ADD_FAILURE() << "no error raised";
     } catch (const automation::Error &e) {
         EXPECT_EQ(e.number(), 32755);

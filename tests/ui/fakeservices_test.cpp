@@ -67,8 +67,13 @@ TEST(FakeServicesTest, OpenAndPrintDialogsCancelLikeTheCommonDialog)
 {
     FakeServices fake;
     fake.openFileNames = {QString("/tmp/a.hlp"), std::nullopt};
-    EXPECT_EQ(fake.ShowOpen(nullptr, {"T", "Help|*.hlp", {}, true}), "/tmp/a.hlp");
-    EXPECT_THROW(fake.ShowOpen(nullptr, {{}, {}, {}, true}), automation::Error);
+    OpenFileRequest request;
+    request.title = "T";
+    request.filter = "Help|*.hlp";
+    request.cancelError = true;
+    EXPECT_EQ(fake.ShowOpen(nullptr, request), "/tmp/a.hlp");
+    request.filter.clear();
+    EXPECT_THROW(fake.ShowOpen(nullptr, request), automation::Error);
     EXPECT_EQ(fake.ShowOpen(nullptr, {}), "");
     EXPECT_EQ(fake.callsTo("ShowOpen")[0].args[1], "Help|*.hlp");
 
