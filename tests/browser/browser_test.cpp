@@ -1,3 +1,4 @@
+#include "accessiblenames.h"
 #include "addin/browser/browser.h"
 #include "addin/browser/browserlogic.h"
 #include "addin/browser/percentpanel.h"
@@ -247,4 +248,12 @@ TEST_F(BrowserTest, ExitHidesAndKeepsTheLocations)
     EXPECT_FALSE(window->isVisible());
     window->show();
     EXPECT_EQ(locations().last(), "http://kept/");
+}
+
+TEST_F(BrowserTest, WindowReadsAsItsCaptionAndStatusAsItsText)
+{
+    emit web()->StatusTextChange("Opening page http://example.org/...");
+    EXPECT_EQ(testing_a11y::readName(window->findChild<QLabel *>("StatusBar1Text")),
+              "Opening page http://example.org/...");
+    EXPECT_EQ(testing_a11y::misnamedText(window.get()), "");
 }

@@ -4,6 +4,7 @@
 #include "helpview/instancename.h"
 #include "helpview/singleinstance.h"
 
+#include "accessiblenames.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -222,4 +223,11 @@ TEST_F(HelpViewTest, TwoViewerProcessesForOneFileLeaveOneRunning)
     EXPECT_EQ(first.state(), QProcess::Running);
     first.terminate();
     first.waitForFinished(10000);
+}
+
+TEST_F(HelpViewTest, WindowReadsAsItsTitle)
+{
+    HelpWindow window(helpFile());
+    window.showRequest(contents());
+    EXPECT_EQ(testing_a11y::misnamedText(&window), "");
 }

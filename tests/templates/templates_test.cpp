@@ -1,5 +1,6 @@
 // The template file window: listing the add-in folder by category, choosing a category, adding
 // a chosen file to vbhost's project, and the shipped templates themselves.
+#include "accessiblenames.h"
 #include "addin/host/addinfolder.h"
 #include "addin/host/hostapp.h"
 #include "addin/library/filelistbox.h"
@@ -257,3 +258,8 @@ INSTANTIATE_TEST_SUITE_P(Categories, ShippedTemplatesTest,
                          ::testing::Values("Classes", "Forms", "Modules"));
 
 } // namespace
+
+TEST_F(TemplateWindowTest, WindowReadsAsItsCaption)
+{
+    EXPECT_EQ(testing_a11y::misnamedText(window.get()), "");
+}
