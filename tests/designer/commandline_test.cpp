@@ -26,6 +26,13 @@ TEST(CommandLineTest, SameAddInTwiceLoadsOnceWhateverTheCase)
     EXPECT_EQ(c.addins, QStringList({"X.connect"}));
 }
 
+TEST(CommandLineTest, CodePageIsAWindowsAnsiCodePage)
+{
+    EXPECT_EQ(parseCommandLine({"Gbk.vbp", "--codepage", "936"}).codePage, 936);
+    EXPECT_EQ(parseCommandLine({"--codepage=1250"}).codePage, 1250);
+    EXPECT_EQ(parseCommandLine({"Demo.vbp"}).codePage, 0); // found out from the project
+}
+
 TEST(CommandLineTest, CommandsToChooseKeepTheirCaptions)
 {
     const auto c =
@@ -42,9 +49,10 @@ TEST_P(CommandLineErrorTest, IsRefusedWithAMessage)
     EXPECT_FALSE(parseCommandLine(GetParam()).error.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Bad, CommandLineErrorTest,
-                         ::testing::Values(QStringList{"--addin"}, QStringList{"--addin="},
-                                           QStringList{"--addin", "--addin", "X"},
-                                           QStringList{"One.vbp", "Two.vbp"},
-                                           QStringList{"--frobnicate"}, QStringList{"--choose"},
-                                           QStringList{"--choose", "--addin", "X"}));
+INSTANTIATE_TEST_SUITE_P(
+    Bad, CommandLineErrorTest,
+    ::testing::Values(QStringList{"--addin"}, QStringList{"--addin="},
+                      QStringList{"--addin", "--addin", "X"}, QStringList{"One.vbp", "Two.vbp"},
+                      QStringList{"--frobnicate"}, QStringList{"--choose"},
+                      QStringList{"--choose", "--addin", "X"}, QStringList{"--codepage"},
+                      QStringList{"--codepage", "65001"}, QStringList{"--codepage=cp936"}));
