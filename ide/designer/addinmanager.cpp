@@ -7,7 +7,9 @@
 #include "platform/profile/profile.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 
@@ -100,6 +102,15 @@ void AddInManager::disconnectAll(int milliseconds)
     for (const auto &launcher : m_retired)
         launcher->stopAndWait(500);
     m_retired.clear();
+}
+
+QString AddInManager::iniProblem() const
+{
+    const QString path = profile::resolvePath(iniFile());
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return tr("%1 is not a regular file").arg(QDir::toNativeSeparators(path));
+    return {};
 }
 
 QStringList AddInManager::registered() const

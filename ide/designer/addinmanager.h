@@ -41,6 +41,9 @@ public:
     static QString iniFile() { return QStringLiteral("VB.INI"); }
     static QString section() { return QStringLiteral("Add-Ins32"); }
 
+    // Why VB.INI cannot serve (a FIFO, a device or a folder stands in its place); empty when
+    // it can. Such a file is never opened, so nothing waits on it.
+    QString iniProblem() const;
     // ProgIDs listed in VB.INI, in file order.
     QStringList registered() const;
     // Those whose VB.INI value is 1.

@@ -223,6 +223,10 @@ void MainWindow::chooseAddInItem(int itemId)
 
 void MainWindow::showAddInManager()
 {
+    if (const QString problem = m_addIns->iniProblem(); !problem.isEmpty()) {
+        showMessage(tr("The add-ins cannot be listed: %1.").arg(problem), ui::mb::Critical);
+        return;
+    }
     AddInManagerDialog dialog(*m_addIns, this);
     dialog.exec();
 }

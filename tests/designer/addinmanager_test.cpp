@@ -13,6 +13,7 @@
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace vbhost;
 
@@ -143,6 +144,17 @@ TEST_F(AddInManagerTest, DisconnectAllKillsAServerThatDoesNotEndInTime)
     EXPECT_EQ(manager.state("Hung.connect"), AddInManager::State::Unloaded);
     EXPECT_EQ(vbIni("Hung.connect"), "1"); // loads again next time
     EXPECT_EQ(failed.size(), 0);
+}
+
+TEST_F(AddInManagerTest, FifoInPlaceOfVbIniIsNamedAndNeverWaitedOn)
+{
+    const QString ini = QDir(profile::windowsDirectory()).filePath("VB.INI");
+    ASSERT_EQ(mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    EXPECT_TRUE(manager.iniProblem().contains("not a regular file"));
+    EXPECT_TRUE(manager.registered().isEmpty());
+    EXPECT_FALSE(manager.registerAddIn("Some.connect"));
+    QFile::remove(ini);
+    EXPECT_EQ(manager.iniProblem(), "");
 }
 
 TEST_F(AddInManagerTest, DialogListsTheKeysAndOkWritesTheCheckedStates)
