@@ -14,6 +14,7 @@ namespace {
 
 const QString ClassesFile = QStringLiteral("CLASSES.INI");
 const QString ServerSection = QStringLiteral("LocalServer32");
+const QStringList BundledAddIns{QStringLiteral("tolvar")};
 
 bool isRegistered(const QString &server)
 {
@@ -35,10 +36,10 @@ bool isRegistered(const QString &server)
 
 QStringList bundledAddInServers(const QString &environmentDir)
 {
+    // Named, never searched for: lib/ may be the system's, full of other programs.
     QStringList servers;
-    const QDir lib(environmentDir + QStringLiteral("/../lib"));
-    for (const QString &name : lib.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        const QFileInfo server(lib.filePath(name + u'/' + name));
+    for (const QString &name : BundledAddIns) {
+        const QFileInfo server(environmentDir + QStringLiteral("/../lib/") + name + u'/' + name);
         if (server.isFile() && server.isExecutable())
             servers << QDir::cleanPath(server.absoluteFilePath());
     }

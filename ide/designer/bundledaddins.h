@@ -4,8 +4,9 @@
 
 namespace vbhost {
 
-// Add-ins installed together with the environment: the servers lib/NAME/NAME next to the folder
-// the environment's executable is in (bin/), as an installation or the build lays them out.
+// Add-ins installed together with the environment (tolvar): the servers lib/NAME/NAME next to
+// the folder the environment's executable is in (bin/), as an installation or the build lays
+// them out.
 QStringList bundledAddInServers(const QString &environmentDir);
 
 // Registers each bundled add-in for this user unless CLASSES.INI already names its server and

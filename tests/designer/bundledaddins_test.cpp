@@ -12,7 +12,7 @@
 
 namespace {
 
-// A layout as installed: bin/ for the environment, lib/fake/fake a server that registers itself
+// A layout as installed: bin/ for the environment, lib/tolvar/tolvar a server that registers itself
 // the way tolvar does and counts its runs.
 class BundledAddInsTest : public ::testing::Test
 {
@@ -21,9 +21,15 @@ protected:
     {
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(QDir(root.path()).mkpath("bin"));
-        ASSERT_TRUE(QDir(root.path()).mkpath("lib/fake"));
-        ASSERT_TRUE(QDir(root.path()).mkpath("lib/empty"));
-        server = root.filePath("lib/fake/fake");
+        ASSERT_TRUE(QDir(root.path()).mkpath("lib/tolvar"));
+        // Any other program there is not ours to run.
+        ASSERT_TRUE(QDir(root.path()).mkpath("lib/other"));
+        QFile other(root.filePath("lib/other/other"));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("#!/bin/sh\necho run >> \"$WINDIR/fake-runs\"\n");
+        other.close();
+        other.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        server = root.filePath("lib/tolvar/tolvar");
         QFile script(server);
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
         script.write(
@@ -61,7 +67,7 @@ TEST_F(BundledAddInsTest, FirstStartRegistersLaterStartsLeaveItAlone)
     EXPECT_EQ(runs(), 1);
 
     // Moved elsewhere, or dropped from VB.INI: registered again.
-    ASSERT_TRUE(automation::registerLocalServer("Fake.connect", "/opt/old/lib/fake/fake"));
+    ASSERT_TRUE(automation::registerLocalServer("Fake.connect", "/opt/old/lib/tolvar/tolvar"));
     vbhost::registerBundledAddIns(bin());
     EXPECT_EQ(runs(), 2);
     ASSERT_TRUE(QFile::remove(QDir(profile::windowsDirectory()).filePath("VB.INI")));
