@@ -3,6 +3,7 @@
 #include "dblist.h"
 #include "formregistry.h"
 #include "helpfile.h"
+#include "showhelptopic.h"
 #include "toolbarpictures.h"
 #include "toolbuttons.h"
 
@@ -13,6 +14,7 @@
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/library/datacontrol.h"
+#include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
 #include "platform/ui/twips.h"
@@ -74,6 +76,16 @@ ToolWindow::ToolWindow(QWidget *parent)
     QAction *mnucur = m_formMenu->addAction(QStringLiteral("Add general menu "));
     mnucur->setObjectName(QStringLiteral("mnucur(0)"));
     connect(mnucur, &QAction::triggered, this, [this] { mnucur_Click(0); });
+    const QStringList helpItems{QStringLiteral("Help Contents"),
+                                QStringLiteral("Using The Tolvar Add-In"), QStringLiteral("-"),
+                                QStringLiteral("About")};
+    for (qint16 i = 0; i < helpItems.size(); ++i) {
+        QAction *item =
+            helpItems[i] == u"-" ? m_helpMenu->addSeparator() : m_helpMenu->addAction(helpItems[i]);
+        item->setObjectName(QStringLiteral("hlp(%1)").arg(i));
+        connect(item, &QAction::triggered, this, [this, i] { hlp_Click(i); });
+    }
+    CommonDialog1 = new ui::CommonDialog(this);
     menuBar()->setObjectName(QStringLiteral("wizardMenuBar"));
     menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     // The captions carry no mnemonic, so the menus open from the keyboard with these.
@@ -325,6 +337,26 @@ void ToolWindow::buttonClick(int id)
 void ToolWindow::mnucur_Click(qint16 index)
 {
     CreateGeneralMenu(index, [this](const QString &text) { setStatusText(text); });
+}
+
+void ToolWindow::hlp_Click(qint16 index)
+{
+    // A help viewer that cannot start is reported; the window stays usable.
+    ReportAndLeave([this, index] {
+        switch (index) {
+        case 0:
+            ShowHelpTopic(*CommonDialog1, ui::CommonDialog::cdlHelpContents);
+            break;
+        case 1:
+            ShowHelpTopic(*CommonDialog1, ui::CommonDialog::cdlHelpContext, UsingTheAddInContext);
+            break;
+        case 3:
+            forms().show(formname::AboutBox);
+            break;
+        default:
+            break;
+        }
+    });
 }
 
 void ToolWindow::DBList1_Click()

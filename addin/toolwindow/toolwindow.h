@@ -11,6 +11,10 @@ class QMenu;
 class QStatusBar;
 
 namespace ui {
+class CommonDialog;
+}
+
+namespace ui {
 class ImageButton;
 }
 
@@ -50,8 +54,12 @@ public:
     QMenu *formMenu() const { return m_formMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
 
-    // The Form menu's `mnucur` array.
+    // The Form menu's `mnucur` array and the Help menu's `hlp` array.
     void mnucur_Click(qint16 index);
+    void hlp_Click(qint16 index);
+
+    // Owns the help requests of this window's Help menu.
+    ui::CommonDialog *CommonDialog1 = nullptr;
 
     // The layout tools the buttons run; replaceable so that the toolbar can be tried without
     // a form designer.

@@ -2,6 +2,7 @@
 
 #include "addin/host/addinfolder.h"
 #include "addin/toolwindow/formregistry.h"
+#include "platform/ui/commondialog.h"
 
 #include <QAction>
 #include <QMenu>
@@ -51,7 +52,37 @@ TEST_F(MenusTest, MenuBarHasTheNamedItemsInOrder)
             line += "|" + a->objectName() + "=" + (a->isSeparator() ? "-" : a->text());
         bar << line;
     }
-    EXPECT_EQ(bar, QStringList({"cur:Form|mnucur(0)=Add general menu ", "help:Help"}));
+    EXPECT_EQ(bar, QStringList({"cur:Form|mnucur(0)=Add general menu ",
+                                "help:Help|hlp(0)=Help Contents|hlp(1)=Using The Tolvar Add-In|"
+                                "hlp(2)=-|hlp(3)=About"}));
+    auto *dialog = window->findChild<ui::CommonDialog *>("CommonDialog1");
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->owner(), window);
+}
+
+TEST_F(MenusTest, HelpItemsOpenTheAddInHelpFileEachTimeAfresh)
+{
+    const QString file = tolvar::AddInPath("tolvar.hlp");
+    item("hlp(1)")->trigger();
+    item("hlp(0)")->trigger();
+    item("hlp(1)")->trigger();
+    EXPECT_EQ(helpRequests(),
+              QStringList({file + " context 80", file + " contents 0", file + " context 80"}));
+    EXPECT_TRUE(fake.messageBoxes().isEmpty());
+}
+
+TEST_F(MenusTest, SeparatorDoesNothingAndAboutShowsModeless)
+{
+    QWidget *about = forms().find(tolvar::formname::AboutBox);
+    ASSERT_TRUE(about);
+    window->hlp_Click(2);
+    EXPECT_TRUE(fake.calls.isEmpty());
+    EXPECT_FALSE(about->isVisible());
+
+    item("hlp(3)")->trigger();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MenusTest, F1InAnyAddInWindowOpensTheHelpFileContents)
