@@ -2,6 +2,8 @@
 
 #include "addin/about/aboutbox.h"
 #include "addin/about/splash.h"
+#include "addin/generators/screensaverwindow.h"
+#include "addin/library/templatewindow.h"
 #include "addin/toolwindow/formregistry.h"
 
 namespace tolvar {
@@ -10,6 +12,8 @@ void defineAddInForms(FormRegistry &registry)
 {
     registry.define(formname::Splash, [] { return new Splash; });
     registry.define(formname::AboutBox, [] { return new AboutBox; });
+    registry.define(formname::Files, [] { return new TemplateWindow; });
+    registry.define(formname::ScreenSaver, [] { return new ScreenSaverWindow; });
 }
 
 } // namespace tolvar
