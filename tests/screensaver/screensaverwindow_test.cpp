@@ -1,6 +1,7 @@
 // The screen saver skeleton window against vbhost's model of a real project: creating the
 // form, failures that leave the window usable, printing (also through the real print dialog
 // into a PDF file) and closing.
+#include "accessiblenames.h"
 #include "addin/generators/screensaverinstructions.h"
 #include "addin/generators/screensaverwindow.h"
 #include "addin/host/addinfolder.h"
@@ -99,6 +100,8 @@ TEST_F(ScreenSaverWindowTest, LayoutAndPageAsGiven)
         tabOrder << w->objectName();
     }
     EXPECT_EQ(tabOrder, (QStringList{"Command1(0)", "Text1", "Command1(1)", "Command1(2)"}));
+    click(2);
+    EXPECT_EQ(testing_a11y::misnamedText(window.get()), "");
 }
 
 struct FailureCase
