@@ -2,6 +2,8 @@
 
 #include "addin/about/aboutbox.h"
 #include "addin/about/splash.h"
+#include "addin/generators/inputboxwizard.h"
+#include "addin/generators/messageboxwizard.h"
 #include "addin/generators/screensaverwindow.h"
 #include "addin/library/templatewindow.h"
 #include "addin/toolwindow/formregistry.h"
@@ -14,6 +16,8 @@ void defineAddInForms(FormRegistry &registry)
     registry.define(formname::AboutBox, [] { return new AboutBox; });
     registry.define(formname::Files, [] { return new TemplateWindow; });
     registry.define(formname::ScreenSaver, [] { return new ScreenSaverWindow; });
+    registry.define(formname::MessageBoxWizard, [] { return new MessageBoxWizard; });
+    registry.define(formname::InputBoxWizard, [] { return new InputBoxWizard; });
 }
 
 } // namespace tolvar

@@ -250,6 +250,7 @@ TEST_F(ToolbarTest, WindowButtonsWithoutTheirWindowDoNothing)
 TEST_F(ToolbarTest, WindowButtonShowsTheSameWindowAgain)
 {
     int created = 0;
+    tolvar::forms().unload(tolvar::formname::MessageBoxWizard);
     tolvar::forms().define(tolvar::formname::MessageBoxWizard, [&] {
         ++created;
         auto *w = new QWidget;
