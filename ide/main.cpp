@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QMenu>
 #include <QTextStream>
 
@@ -15,6 +16,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vbhost"));
     QApplication::setApplicationDisplayName(QStringLiteral("vbhost"));
+    // Installed, the desktop entry and the theme's icon are vbhost's own.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vbhost"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvar")));
 
     // Qt has taken its own options out of argv by now.
     QStringList arguments;
