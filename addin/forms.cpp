@@ -2,6 +2,7 @@
 
 #include "addin/about/aboutbox.h"
 #include "addin/about/splash.h"
+#include "addin/browser/browser.h"
 #include "addin/generators/inputboxwizard.h"
 #include "addin/generators/messageboxwizard.h"
 #include "addin/generators/screensaverwindow.h"
@@ -18,6 +19,7 @@ void defineAddInForms(FormRegistry &registry)
     registry.define(formname::ScreenSaver, [] { return new ScreenSaverWindow; });
     registry.define(formname::MessageBoxWizard, [] { return new MessageBoxWizard; });
     registry.define(formname::InputBoxWizard, [] { return new InputBoxWizard; });
+    registry.define(formname::Browser, [] { return new Browser; });
 }
 
 } // namespace tolvar

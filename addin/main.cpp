@@ -30,6 +30,10 @@ int main(int argc, char **argv)
     if (!automation::isEmbedding(rawArguments))
         return tolvar::RunRegistering(argc, argv);
 
+    // The browser's web engine shares its GL contexts with the application's; this must be said
+    // before the application object exists, though the engine itself starts with the first
+    // browser window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvar"));
     // Without its tool window the server still serves the environment.

@@ -7,6 +7,7 @@
 #include "addin/host/addinfolder.h"
 #include "addin/host/centerform.h"
 #include "addin/host/traps.h"
+#include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
 #include "platform/ui/twips.h"
@@ -89,6 +90,8 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
     setWindowTitle(BrowserCaption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+
+    m_commonDialog = new ui::CommonDialog(this);
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("BrowserSurface"));
@@ -410,11 +413,11 @@ void Browser::File_Click(int index)
     }
     case 1:
         LeaveQuietly([this] {
-            ui::OpenFileRequest request;
-            request.filter = QStringLiteral("All Files (*.*)|*.*");
-            request.cancelError = true;
-            const QString file = ui::services().ShowOpen(this, request);
-            m_web->Navigate(file);
+            m_commonDialog->CancelError = true;
+            m_commonDialog->Filter = QStringLiteral("All Files (*.*)|*.*");
+            m_commonDialog->FilterIndex = 1;
+            m_commonDialog->ShowOpen();
+            m_web->Navigate(m_commonDialog->FileName);
         });
         break;
     case 3:

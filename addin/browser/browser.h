@@ -12,8 +12,9 @@ class QMenu;
 class QPushButton;
 
 namespace ui {
+class CommonDialog;
 class ImageButton;
-}
+} // namespace ui
 
 namespace tolvar {
 
@@ -44,6 +45,7 @@ public:
     ui::ImageButton *button(int code) const;
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
+    ui::CommonDialog *commonDialog() const { return m_commonDialog; }
 
     void File_Click(int index);
     void help_Click(int index);
@@ -88,6 +90,7 @@ private:
     webcontrol::Control *m_web = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    ui::CommonDialog *m_commonDialog = nullptr;
 };
 
 } // namespace tolvar

@@ -236,6 +236,7 @@ TEST_F(BrowserTest, OpenNavigatesToTheChosenFileAndCancelChangesNothing)
     ASSERT_EQ(open.size(), 1);
     EXPECT_EQ(open[0].args[1].toString(), "All Files (*.*)|*.*");
     EXPECT_TRUE(open[0].args[3].toBool());
+    EXPECT_EQ(open[0].args[4].toInt(), 1);
 
     window->File_Click(1);
     EXPECT_EQ(web()->calls.last(), "Navigate /tmp/page.html");

@@ -2,12 +2,18 @@
 // on the loopback interface by this test.
 #include "addin/browser/browser.h"
 #include "addin/browser/browserlogic.h"
+#include "addin/forms.h"
 #include "addin/host/addinfolder.h"
+#include "addin/toolwindow/formregistry.h"
+#include "addin/toolwindow/toolbuttons.h"
+#include "addin/toolwindow/toolwindow.h"
+#include "addin/toolwindow/toolwindowloader.h"
 #include "platform/ui/fakeservices.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/webcontrol/browser.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -47,6 +53,24 @@ public:
     }
     QString address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(serverPort()); }
 };
+
+// The programs this process has started, by name.
+QStringList childPrograms()
+{
+    QStringList names;
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QString line = QString::fromLocal8Bit(stat.readAll());
+        const qsizetype close = line.lastIndexOf(u')');
+        const QStringList after = line.mid(close + 2).split(u' ');
+        if (after.value(1) == self)
+            names << line.section(u'(', 1).left(close - line.indexOf(u'(') - 1);
+    }
+    return names;
+}
 
 class BrowserEngineTest : public ::testing::Test
 {
@@ -90,6 +114,26 @@ protected:
 };
 
 } // namespace
+
+// First in this process: nothing may have started the engine yet.
+TEST_F(BrowserEngineTest, EngineStartsWithTheBrowserButtonNotWithTheToolWindow)
+{
+    tolvar::defineAddInForms(tolvar::forms());
+    tolvar::LoadToolWindow();
+    ASSERT_TRUE(tolvar::toolWindow());
+    QTest::qWait(500);
+    EXPECT_FALSE(tolvar::forms().find(tolvar::formname::Browser));
+    EXPECT_EQ(childPrograms(), QStringList());
+
+    QTest::mouseClick(tolvar::toolWindow()->button(tolvar::Br), Qt::LeftButton);
+    auto *window = qobject_cast<Browser *>(tolvar::forms().find(tolvar::formname::Browser));
+    ASSERT_TRUE(window);
+    QSignalSpy progress(window->webBrowser(), &webcontrol::Control::DownloadProgress);
+    ASSERT_TRUE(loaded(progress));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(childPrograms().isEmpty());
+    tolvar::unloadToolWindowForTesting();
+}
 
 TEST_F(BrowserEngineTest, HomeFileAndServedPageWithHistoryProgressAndCaption)
 {
