@@ -7,6 +7,8 @@
 #include "addin/host/addinfolder.h"
 #include "addin/host/centerform.h"
 #include "addin/host/traps.h"
+#include "addin/toolwindow/formregistry.h"
+#include "addin/toolwindow/showhelptopic.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
@@ -222,6 +224,12 @@ void Browser::buildMenus()
                 this, [this, i] { File_Click(i); });
     m_helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
     m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    const QStringList helps{QStringLiteral("Help Contents"),
+                            QStringLiteral("Using The Tolvar Add-In"), QStringLiteral("-"),
+                            QStringLiteral("About")};
+    for (int i = 0; i < helps.size(); ++i)
+        connect(menuItem(m_helpMenu, QStringLiteral("help"), i, helps[i]), &QAction::triggered,
+                this, [this, i] { help_Click(i); });
     // The captions carry no mnemonic, so the menus open from the keyboard with these.
     for (const auto &[key, menu] :
          {std::pair{Qt::ALT | Qt::Key_F, m_fileMenu}, std::pair{Qt::ALT | Qt::Key_H, m_helpMenu}}) {
@@ -428,6 +436,24 @@ void Browser::File_Click(int index)
     }
 }
 
-void Browser::help_Click(int) {}
+void Browser::help_Click(int index)
+{
+    // A help viewer that cannot start is reported; the window stays usable.
+    ReportAndLeave([this, index] {
+        switch (index) {
+        case 0:
+            ShowHelpTopic(*m_commonDialog, ui::CommonDialog::cdlHelpContents);
+            break;
+        case 1:
+            ShowHelpTopic(*m_commonDialog, ui::CommonDialog::cdlHelpContext, UsingTheAddInContext);
+            break;
+        case 3:
+            forms().show(formname::AboutBox);
+            break;
+        default:
+            break;
+        }
+    });
+}
 
 } // namespace tolvar

@@ -3,6 +3,7 @@
 #include "addin/browser/browserlogic.h"
 #include "addin/browser/percentpanel.h"
 #include "addin/host/addinfolder.h"
+#include "platform/ui/commondialog.h"
 #include "platform/ui/fakeservices.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/twips.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -257,4 +259,22 @@ TEST_F(BrowserTest, WindowReadsAsItsCaptionAndStatusAsItsText)
     EXPECT_EQ(testing_a11y::readName(window->findChild<QLabel *>("StatusBar1Text")),
               "Opening page http://example.org/...");
     EXPECT_EQ(testing_a11y::misnamedText(window.get()), "");
+}
+
+TEST_F(BrowserTest, HelpMenuUsesThisWindowsOwnDialog)
+{
+    QStringList captions;
+    for (QAction *action : window->helpMenu()->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, (QStringList{"Help Contents", "Using The Tolvar Add-In", "", "About"}));
+
+    const QString helpFile = tolvar::AddInPath("tolvar.hlp");
+    window->help_Click(1);
+    window->help_Click(0);
+    window->help_Click(2);
+    const auto help = services.callsTo("WinHelp");
+    ASSERT_EQ(help.size(), 2);
+    EXPECT_EQ(help[0].args, (QVariantList{helpFile, int(ui::HelpCommand::Context), 80}));
+    EXPECT_EQ(help[1].args.mid(0, 2), (QVariantList{helpFile, int(ui::HelpCommand::Contents)}));
+    EXPECT_EQ(window->commonDialog()->owner(), window.get());
 }
