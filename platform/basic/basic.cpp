@@ -1,6 +1,6 @@
 #include "basic.h"
 
-#include "platform/automation/error.h"
+#include "error.h"
 
 #include <QLocale>
 #include <cmath>
@@ -19,7 +19,7 @@ qint16 toInteger(double d)
 {
     const double r = roundHalfEven(d);
     if (!(r >= -32768.0 && r <= 32767.0))
-        throw automation::Error::overflow();
+        throw Error::overflow();
     return static_cast<qint16>(r);
 }
 
@@ -27,7 +27,7 @@ qint32 toLong(double d)
 {
     const double r = roundHalfEven(d);
     if (!(r >= -2147483648.0 && r <= 2147483647.0))
-        throw automation::Error::overflow();
+        throw Error::overflow();
     return static_cast<qint32>(r);
 }
 
@@ -47,7 +47,7 @@ double radixValue(const QString &digits, int radix)
                                                  ? c.digitValue()
                                                  : c.toUpper().unicode() - 'A' + 10);
         if (v > 0xFFFFFFFFull)
-            throw automation::Error::overflow();
+            throw Error::overflow();
     }
     if (v <= 0xFFFF)
         return static_cast<double>(static_cast<qint16>(static_cast<quint16>(v)));
@@ -116,7 +116,7 @@ double Val(const QString &text)
     bool ok = false;
     const double d = QLocale::c().toDouble(num, &ok);
     if (!ok || !std::isfinite(d))
-        throw automation::Error::overflow();
+        throw Error::overflow();
     return d;
 }
 
