@@ -6,7 +6,6 @@
 #include "platform/automation/object.h"
 #include "platform/basic/basic.h"
 
-#include <cmath>
 #include <optional>
 
 namespace tolvar {
@@ -35,15 +34,6 @@ void setProperty(const Value &control, const QString &name, const Value &value)
 {
     const Value properties = automation::invoke(control, QStringLiteral("Properties"));
     automation::assign(properties, QStringLiteral("Item"), {name}, value);
-}
-
-// A position handed back to the environment: whole numbers as Long, as Basic's Long arithmetic
-// gives them, anything else as it came out.
-Value positionValue(double d)
-{
-    if (d == std::trunc(d) && d >= -2147483648.0 && d <= 2147483647.0)
-        return Value(static_cast<qint32>(d));
-    return Value(d);
 }
 
 } // namespace
@@ -108,7 +98,7 @@ void AlignControls()
         IgnoreAndContinue([&] {
             if (farEdge) {
                 const double size = propertyValue(controls[j], extent).toDouble();
-                setProperty(controls[j], position, positionValue(double(*r) - size));
+                setProperty(controls[j], position, basic::longOrDouble<Value>(double(*r) - size));
             } else {
                 setProperty(controls[j], position, Value(*r));
             }

@@ -395,13 +395,6 @@ double numberOf(const Value &v)
     }
 }
 
-Value typedNumber(double d)
-{
-    if (d == std::floor(d) && d >= -2147483648.0 && d <= 2147483647.0)
-        return Value(static_cast<qint32>(d));
-    return Value(d);
-}
-
 } // namespace
 
 Value PropertyTable::validate(const PropertyRule &rule, const Value &value,
@@ -428,7 +421,7 @@ Value PropertyTable::validate(const PropertyRule &rule, const Value &value,
         const double d = numberOf(value);
         if (d < -2147483648.0 || d > 2147483647.0 || (rule.positive && d < 0))
             throw refused();
-        return typedNumber(d);
+        return basic::longOrDouble<Value>(d);
     }
     case PropertyType::String:
     case PropertyType::Name: {
@@ -526,7 +519,7 @@ Value PropertyTable::fromFileText(const PropertyRule *rule, const QString &value
         if ((pv.number == -1 || pv.number == 0) && (c.compare(u"True", Qt::CaseInsensitive) == 0 ||
                                                     c.compare(u"False", Qt::CaseInsensitive) == 0))
             return Value(pv.number != 0);
-        return typedNumber(pv.number);
+        return basic::longOrDouble<Value>(pv.number);
     }
     case PropertyValue::Kind::Colour:
         return Value(static_cast<qint32>(pv.colour));

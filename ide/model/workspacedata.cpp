@@ -3,12 +3,12 @@
 #include "ide/files/parseerror.h"
 #include "ide/files/propertyvalue.h"
 #include "ide/model/propertytable.h"
+#include "platform/basic/basic.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSize>
-#include <cmath>
 
 namespace vbhost {
 
@@ -55,13 +55,6 @@ std::optional<double> storedNumber(const ControlNode &node, const QString &name)
     QString v, c;
     splitValueAndComment(p->valueText, &v, &c);
     return parseNumber(v);
-}
-
-Value typedNumber(double d)
-{
-    if (d == std::floor(d) && d >= -2147483648.0 && d <= 2147483647.0)
-        return Value(static_cast<qint32>(d));
-    return Value(d);
 }
 
 // A property of a class the table does not cover, typed by how the file writes it.
@@ -441,10 +434,10 @@ const PropertyRule *WorkspaceData::findRule(const ControlNode &n, const QString 
 Value WorkspaceData::readFormGeometry(const ControlNode &n, const QString &name) const
 {
     if (auto v = storedNumber(n, name))
-        return typedNumber(*v);
+        return basic::longOrDouble<Value>(*v);
     const int i = outerIndex(name);
     if (auto c = storedNumber(n, ClientOf[i][1]))
-        return typedNumber(*c + ClientDelta[i]);
+        return basic::longOrDouble<Value>(*c + ClientDelta[i]);
     return Value(qint32(0));
 }
 
