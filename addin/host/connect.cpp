@@ -1,7 +1,6 @@
 #include "connect.h"
 
 #include "hostapp.h"
-#include "placeholdertoolwindow.h"
 #include "traps.h"
 
 #include "platform/ui/services.h"
@@ -17,7 +16,7 @@ namespace {
 
 std::function<void()> &toolWindowLoader()
 {
-    static std::function<void()> loader = defaultToolWindowLoader();
+    static std::function<void()> loader;
     return loader;
 }
 
@@ -28,11 +27,6 @@ void requireArguments(const Values &args, qsizetype min, qsizetype max)
 }
 
 } // namespace
-
-std::function<void()> defaultToolWindowLoader()
-{
-    return loadPlaceholderToolWindow;
-}
 
 void setToolWindowLoader(std::function<void()> loader)
 {

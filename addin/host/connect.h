@@ -31,9 +31,8 @@ private:
     qint32 m_menuConnectId = 0;
 };
 
-// What AfterClick runs: it loads the tool window unless it is loaded already.
+// What AfterClick runs: it loads the tool window unless it is loaded already. The executable
+// installs it, so that the connect class knows no window; without one a click does nothing.
 void setToolWindowLoader(std::function<void()> loader);
-// The loader in place until another is set: an empty stand-in window.
-std::function<void()> defaultToolWindowLoader();
 
 } // namespace tolvar

@@ -5,8 +5,6 @@
 
 #include "platform/ui/fakeservices.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 using automation::Error;
@@ -163,22 +161,6 @@ TEST_F(ConnectTest, UnknownMemberAndWrongArgumentsRaise)
     } catch (const Error &e) {
         EXPECT_EQ(e.number(), 450);
     }
-}
-
-TEST_F(ConnectTest, DefaultLoaderLoadsToolWindowOnce)
-{
-    tolvar::setToolWindowLoader(tolvar::defaultToolWindowLoader());
-    connect->ConnectAddIn(env.application());
-    env.click(0);
-    env.click(0);
-    int wizards = 0;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "wizard") {
-            ++wizards;
-            EXPECT_TRUE(w->isVisible());
-        }
-    }
-    EXPECT_EQ(wizards, 1);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
+#include "menuenvironment.h"
 #include "toolwindowfixture.h"
 
 #include "addin/host/addinfolder.h"
 #include "addin/host/centerform.h"
+#include "addin/host/connect.h"
+#include "addin/host/hostapp.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/library/datacontrol.h"
 #include "addin/toolwindow/dblist.h"
@@ -11,6 +14,7 @@
 
 #include "platform/ui/twips.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -158,3 +162,23 @@ TEST_P(BrokenLibraryTest, IsReportedOnceAndTheRestWorks)
 
 INSTANTIATE_TEST_SUITE_P(StartupTest, BrokenLibraryTest,
                          ::testing::Values("missing", "corrupt", "tableless"));
+
+TEST_F(StartupTest, MenuCommandLoadsToolWindowOnce)
+{
+    tolvar::testing::MenuEnvironment env;
+    auto connect = std::make_shared<tolvar::Connect>();
+    tolvar::setToolWindowLoader(tolvar::LoadToolWindow);
+    connect->ConnectAddIn(env.application());
+    env.click(0);
+    env.click(0);
+    int wizards = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "wizard") {
+            ++wizards;
+            EXPECT_TRUE(w->isVisible());
+        }
+    }
+    EXPECT_EQ(wizards, 1);
+    tolvar::setToolWindowLoader({});
+    tolvar::HostApp = automation::Value();
+}
