@@ -3,12 +3,11 @@
 // add-in is unloaded or the environment goes away.
 //
 // TOLVAR_FAKE_UI=FILE: message boxes and the other modal dialogs are written to FILE instead of
-// being shown (see addin/host/recordingservices.h), for driving the add-in from another process.
+// being shown (see platform/ui/recordingservices.h), for driving the add-in from another process.
 
 #include "addin/forms.h"
 #include "addin/host/connect.h"
 #include "addin/host/hostapp.h"
-#include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
 #include "addin/registering.h"
 #include "addin/toolwindow/formregistry.h"
@@ -16,6 +15,7 @@
 
 #include "platform/automation/localserver.h"
 #include "platform/ui/qtservices.h"
+#include "platform/ui/recordingservices.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -43,7 +43,7 @@ int main(int argc, char **argv)
     const QString fakeUi = qEnvironmentVariable("TOLVAR_FAKE_UI");
     std::unique_ptr<ui::Services> services;
     if (!fakeUi.isEmpty())
-        services = std::make_unique<tolvar::RecordingServices>(fakeUi, appTitle);
+        services = std::make_unique<ui::RecordingServices>(fakeUi, appTitle);
     else
         services = std::make_unique<ui::QtServices>(appTitle);
     ui::setServices(services.get());

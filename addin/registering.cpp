@@ -1,13 +1,13 @@
 #include "registering.h"
 
 #include "addin/host/connect.h"
-#include "addin/host/consoleservices.h"
-#include "addin/host/recordingservices.h"
 #include "addin/host/startup.h"
 
 #include "platform/automation/localserver.h"
+#include "platform/ui/consoleservices.h"
 #include "platform/ui/msgboxstyle.h"
 #include "platform/ui/qtservices.h"
+#include "platform/ui/recordingservices.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -67,9 +67,9 @@ int RunRegistering(int argc, char **argv)
     std::unique_ptr<QApplication> gui;
     std::unique_ptr<ui::Services> services;
     if (!fakeUi.isEmpty()) {
-        services = std::make_unique<RecordingServices>(fakeUi, appTitle);
-    } else if (hasNoDisplay()) {
-        services = std::make_unique<ConsoleServices>(appTitle);
+        services = std::make_unique<ui::RecordingServices>(fakeUi, appTitle);
+    } else if (ui::hasNoDisplay()) {
+        services = std::make_unique<ui::ConsoleServices>(appTitle);
     } else {
         gui = std::make_unique<QApplication>(argc, argv);
         services = std::make_unique<ui::QtServices>(appTitle);

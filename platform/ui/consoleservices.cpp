@@ -1,19 +1,19 @@
 #include "consoleservices.h"
 
-#include "platform/ui/msgboxstyle.h"
+#include "msgboxstyle.h"
 
 #include <cstdio>
 
-namespace tolvar {
+namespace ui {
 
 int ConsoleServices::MsgBox(const QString &prompt, int buttons, const QString &title,
                             const QString &, int)
 {
     QString text = prompt;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    std::fprintf(stderr, "%s: %s\n", qPrintable(title.isEmpty() ? QStringLiteral("Tolvar") : title),
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title.isEmpty() ? applicationTitle() : title),
                  qPrintable(text));
-    return ui::msgBoxStyle(buttons).defaultButton;
+    return msgBoxStyle(buttons).defaultButton;
 }
 
 bool hasNoDisplay()
@@ -26,4 +26,4 @@ bool hasNoDisplay()
     return platform.startsWith(u"offscreen") || platform.startsWith(u"minimal");
 }
 
-} // namespace tolvar
+} // namespace ui

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/ui/qtservices.h"
+#include "qtservices.h"
 
-namespace tolvar {
+namespace ui {
 
 // The real services for a run without a display (registering from a terminal or a script):
 // message boxes are written to standard error and answered with their default button.
-class ConsoleServices : public ui::QtServices
+class ConsoleServices : public QtServices
 {
 public:
-    using ui::QtServices::QtServices;
+    using QtServices::QtServices;
 
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
@@ -19,4 +19,4 @@ public:
 // platform without a screen (offscreen, minimal).
 bool hasNoDisplay();
 
-} // namespace tolvar
+} // namespace ui

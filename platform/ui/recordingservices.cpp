@@ -1,14 +1,14 @@
 #include "recordingservices.h"
 
+#include "msgboxstyle.h"
 #include "platform/automation/error.h"
-#include "platform/ui/msgboxstyle.h"
 
 #include <QFile>
 
-namespace tolvar {
+namespace ui {
 
 RecordingServices::RecordingServices(QString logPath, QString applicationTitle)
-    : ui::QtServices(std::move(applicationTitle)), m_logPath(std::move(logPath))
+    : QtServices(std::move(applicationTitle)), m_logPath(std::move(logPath))
 {}
 
 QString RecordingServices::escape(const QString &text)
@@ -52,7 +52,7 @@ int RecordingServices::MsgBox(const QString &prompt, int buttons, const QString 
 {
     record({QStringLiteral("MsgBox"), prompt, QString::number(buttons), title, helpfile,
             QString::number(context)});
-    return ui::msgBoxStyle(buttons).defaultButton;
+    return msgBoxStyle(buttons).defaultButton;
 }
 
 QString RecordingServices::InputBox(const QString &prompt, const QString &title,
@@ -64,7 +64,7 @@ QString RecordingServices::InputBox(const QString &prompt, const QString &title,
     return defaultText;
 }
 
-QString RecordingServices::ShowOpen(QWidget *, const ui::OpenFileRequest &request)
+QString RecordingServices::ShowOpen(QWidget *, const OpenFileRequest &request)
 {
     record({QStringLiteral("ShowOpen"), request.title, request.filter, request.initialDir});
     if (request.cancelError)
@@ -83,7 +83,7 @@ bool RecordingServices::ShowPrinter(QWidget *, bool cancelError)
 void RecordingServices::EndProcess()
 {
     record({QStringLiteral("EndProcess")});
-    ui::QtServices::EndProcess();
+    QtServices::EndProcess();
 }
 
-} // namespace tolvar
+} // namespace ui

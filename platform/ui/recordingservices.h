@@ -1,21 +1,20 @@
 #pragma once
 
-#include "platform/ui/qtservices.h"
+#include "qtservices.h"
 
 #include <QString>
 
-namespace tolvar {
+namespace ui {
 
 // The real services, except that nothing modal is shown: message boxes, input boxes and the
 // common dialogs are written to a file, one call a line, and answered as a user pressing Enter
-// would (the default button, the default text, a cancelled dialog). tolvar uses them when
-// TOLVAR_FAKE_UI names such a file, so that the add-in can be driven end to end from another
-// process without anyone at the screen.
+// would (the default button, the default text, a cancelled dialog), so that a program can be
+// driven end to end from another process without anyone at the screen.
 //
 // Each line is tab-separated: the member name, then its arguments; tabs, carriage returns, line
 // feeds and backslashes in texts are written as \t, \r, \n and \\. EndProcess is recorded
 // before the process ends.
-class RecordingServices : public ui::QtServices
+class RecordingServices : public QtServices
 {
 public:
     explicit RecordingServices(QString logPath, QString applicationTitle = {});
@@ -26,7 +25,7 @@ public:
                      const QString &defaultText = {}, std::optional<double> x = {},
                      std::optional<double> y = {}, const QString &helpfile = {},
                      int context = 0) override;
-    QString ShowOpen(QWidget *parent, const ui::OpenFileRequest &request) override;
+    QString ShowOpen(QWidget *parent, const OpenFileRequest &request) override;
     bool ShowPrinter(QWidget *parent, bool cancelError) override;
     [[noreturn]] void EndProcess() override;
 
@@ -38,4 +37,4 @@ private:
     QString m_logPath;
 };
 
-} // namespace tolvar
+} // namespace ui
