@@ -1,14 +1,12 @@
 #pragma once
 
+#include "platform/automation/error.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 class QWidget;
-
-namespace automation {
-class Error;
-}
 
 namespace ui {
 
