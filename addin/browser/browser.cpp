@@ -6,6 +6,7 @@
 
 #include "addin/host/addinfolder.h"
 #include "addin/host/centerform.h"
+#include "addin/host/outersize.h"
 #include "addin/host/traps.h"
 #include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/showhelptopic.h"
@@ -259,13 +260,7 @@ void Browser::watchSurface(QWidget *widget)
 
 void Browser::applyOuterSize()
 {
-    // The given size is the outer one: take off whatever frame the window manager adds.
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    const int extraWidth = isVisible() ? outer.width() - inner.width() : 0;
-    const int extraHeight = isVisible() ? outer.height() - inner.height() : 0;
-    const QSize size = ui::twipsToPixels(OuterWidth, OuterHeight);
-    setFixedSize(size.width() - extraWidth, size.height() - extraHeight);
+    setOuterSize(this, OuterWidth, OuterHeight);
 }
 
 void Browser::showEvent(QShowEvent *event)

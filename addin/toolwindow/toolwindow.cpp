@@ -10,6 +10,7 @@
 #include "addin/generators/generalmenu.h"
 #include "addin/host/addinfolder.h"
 #include "addin/host/centerform.h"
+#include "addin/host/outersize.h"
 #include "addin/host/traps.h"
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
@@ -174,13 +175,7 @@ void ToolWindow::watchSurface(QWidget *widget)
 
 void ToolWindow::applyOuterSize()
 {
-    // The given size is the outer one: take off whatever frame the window manager adds.
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    const int extraWidth = isVisible() ? outer.width() - inner.width() : 0;
-    const int extraHeight = isVisible() ? outer.height() - inner.height() : 0;
-    const QSize size = ui::twipsToPixels(OuterWidth, OuterHeight);
-    setFixedSize(size.width() - extraWidth, size.height() - extraHeight);
+    setOuterSize(this, OuterWidth, OuterHeight);
     m_toolbar->resize(width(), m_toolbar->height());
     m_toolbar->setPixmap(toolbarBackground(m_toolbar->size()));
 }
