@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tolvar {
@@ -46,6 +47,15 @@ void doubleArrow(QPainter &p, QPointF a, QPointF b)
     }
 }
 
+// Three controls, the middle one lighter, and the guide their edges meet.
+void linedUp(QPainter &p, const std::array<QRectF, 3> &controls, QPointF from, QPointF to)
+{
+    box(p, controls[0], Control);
+    box(p, controls[1], ControlLight);
+    box(p, controls[2], Control);
+    line(p, from, to, Guide);
+}
+
 void dialogWindow(QPainter &p, const QRectF &r)
 {
     box(p, r, QColor(236, 236, 236));
@@ -57,28 +67,20 @@ void drawSymbol(QPainter &p, int id)
     p.setRenderHint(QPainter::Antialiasing, false);
     switch (id) {
     case 1: // left edges lined up on a guide
-        box(p, QRectF(8, 6, 17, 5), Control);
-        box(p, QRectF(8, 13, 10, 5), ControlLight);
-        box(p, QRectF(8, 20, 14, 5), Control);
-        line(p, {7, 3}, {7, 29}, Guide);
+        linedUp(p, {QRectF(8, 6, 17, 5), QRectF(8, 13, 10, 5), QRectF(8, 20, 14, 5)}, {7, 3},
+                {7, 29});
         break;
     case 2: // right edges
-        box(p, QRectF(7, 6, 17, 5), Control);
-        box(p, QRectF(14, 13, 10, 5), ControlLight);
-        box(p, QRectF(10, 20, 14, 5), Control);
-        line(p, {25, 3}, {25, 29}, Guide);
+        linedUp(p, {QRectF(7, 6, 17, 5), QRectF(14, 13, 10, 5), QRectF(10, 20, 14, 5)}, {25, 3},
+                {25, 29});
         break;
     case 3: // bottom edges
-        box(p, QRectF(6, 7, 5, 17), Control);
-        box(p, QRectF(13, 14, 5, 10), ControlLight);
-        box(p, QRectF(20, 10, 5, 14), Control);
-        line(p, {3, 25}, {29, 25}, Guide);
+        linedUp(p, {QRectF(6, 7, 5, 17), QRectF(13, 14, 5, 10), QRectF(20, 10, 5, 14)}, {3, 25},
+                {29, 25});
         break;
     case 4: // top edges
-        box(p, QRectF(6, 8, 5, 17), Control);
-        box(p, QRectF(13, 8, 5, 10), ControlLight);
-        box(p, QRectF(20, 8, 5, 14), Control);
-        line(p, {3, 7}, {29, 7}, Guide);
+        linedUp(p, {QRectF(6, 8, 5, 17), QRectF(13, 8, 5, 10), QRectF(20, 8, 5, 14)}, {3, 7},
+                {29, 7});
         break;
     case 5: // heights matched
         box(p, QRectF(4, 6, 8, 20), Control);
