@@ -42,6 +42,32 @@ Values itemsOf(PeerConnection &connection, const QDBusMessage &reply)
     return connection.listFromWire(reply.arguments().at(0));
 }
 
+// Calls without waiting and hands on the reply as decode reads it; a reply it refuses goes to
+// onError like an error reply.
+template <class T>
+void callDecoding(PeerConnection &connection, const QDBusMessage &msg,
+                  T (*decode)(PeerConnection &, const QDBusMessage &),
+                  std::function<void(const T &)> onResult,
+                  std::function<void(const Error &)> onError)
+{
+    PeerConnection *peer = &connection;
+    connection.callAsync(
+        msg,
+        [peer, decode, onResult = std::move(onResult), onError](const QDBusMessage &reply) {
+            T decoded;
+            try {
+                decoded = decode(*peer, reply);
+            } catch (const Error &e) {
+                if (onError)
+                    onError(e);
+                return;
+            }
+            if (onResult)
+                onResult(decoded);
+        },
+        onError);
+}
+
 } // namespace
 
 Value RemoteObject::Invoke(const QString &member, const Values &args)
@@ -74,22 +100,7 @@ void RemoteObject::invokeAsync(const QString &member, const Values &args,
         m_connection->reportLater(std::move(onError), e);
         return;
     }
-    PeerConnection *connection = m_connection.get();
-    m_connection->callAsync(
-        msg,
-        [connection, onResult = std::move(onResult), onError](const QDBusMessage &reply) {
-            Value result;
-            try {
-                result = resultOf(*connection, reply);
-            } catch (const Error &e) {
-                if (onError)
-                    onError(e);
-                return;
-            }
-            if (onResult)
-                onResult(result);
-        },
-        onError);
+    callDecoding(*m_connection, msg, resultOf, std::move(onResult), std::move(onError));
 }
 
 void RemoteObject::assignAsync(const QString &member, const Values &args, const Value &value,
@@ -116,22 +127,8 @@ void RemoteObject::assignAsync(const QString &member, const Values &args, const 
 void RemoteObject::enumerateAsync(std::function<void(const Values &)> onResult,
                                   std::function<void(const Error &)> onError)
 {
-    PeerConnection *connection = m_connection.get();
-    m_connection->callAsync(
-        message(wire::EnumerateMethod),
-        [connection, onResult = std::move(onResult), onError](const QDBusMessage &reply) {
-            Values items;
-            try {
-                items = itemsOf(*connection, reply);
-            } catch (const Error &e) {
-                if (onError)
-                    onError(e);
-                return;
-            }
-            if (onResult)
-                onResult(items);
-        },
-        onError);
+    callDecoding(*m_connection, message(wire::EnumerateMethod), itemsOf, std::move(onResult),
+                 std::move(onError));
 }
 
 } // namespace automation
