@@ -59,23 +59,32 @@ public:
     QList<Call> callsTo(const QString &name) const;
     QList<MsgBoxCall> messageBoxes() const;
 
+    // Answered from msgBoxResults and inputBoxTexts.
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
     QString InputBox(const QString &prompt, const QString &title = {},
                      const QString &defaultText = {}, std::optional<double> x = {},
                      std::optional<double> y = {}, const QString &helpfile = {},
                      int context = 0) override;
+    // The text lives in clipboard; clipboardBusy refuses a new one.
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
+    // Answered from openFileNames and printerAnswers.
     QString ShowOpen(QWidget *parent, const OpenFileRequest &request) override;
     bool ShowPrinter(QWidget *parent, bool cancelError) override;
+    // Printing collects the text in printerText; ending the document moves it to
+    // printedDocuments.
     int printerCopies() override;
     void printerPrint(const QString &text) override;
     QString printerEndDoc() override;
+    // Only recorded.
     void WinHelp(const QString &helpfile, HelpCommand command, int context = 0) override;
+    // screenWidth and screenHeight.
     int screenWidthTwips() override;
     int screenHeightTwips() override;
+    // Counts and runs onDoEvents.
     void DoEvents() override;
+    // Throws ProcessEnded.
     [[noreturn]] void EndProcess() override;
 };
 
