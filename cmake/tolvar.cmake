@@ -1,10 +1,42 @@
+# tolvar_links_gui(OUT targets...): whether any of the targets reaches QtGui through its links.
+function(tolvar_links_gui out)
+    set(result FALSE)
+    set(seen "")
+    set(queue ${ARGN})
+    while(queue)
+        list(POP_FRONT queue item)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+        if(NOT TARGET ${item} OR item IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${item})
+        get_target_property(aliased ${item} ALIASED_TARGET)
+        if(item STREQUAL "Qt6::Gui" OR aliased STREQUAL "Qt6::Gui")
+            set(result TRUE)
+            break()
+        endif()
+        get_target_property(links ${item} INTERFACE_LINK_LIBRARIES)
+        if(links)
+            list(APPEND queue ${links})
+        endif()
+    endwhile()
+    set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
 # tolvar_test(NAME sources... LIBS libs...)
 # One GoogleTest executable per area. Tests run with the offscreen platform and a private
-# Windows directory so that no test touches the developer's own VB.INI.
+# Windows directory so that no test touches the developer's own VB.INI. A test whose libraries
+# reach QtGui gets a QApplication; any other runs on QtCore alone.
 function(tolvar_test name)
     cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
     add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock tolvar_testmain)
+    tolvar_links_gui(windows ${ARG_LIBS})
+    if(windows)
+        set(testmain tolvar_testmain_windows)
+    else()
+        set(testmain tolvar_testmain)
+    endif()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock ${testmain})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TOLVAR_BUILD_DIR=${CMAKE_BINARY_DIR};TOLVAR_ADDIN_DIR=${TOLVAR_ADDIN_DIR};TOLVAR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"

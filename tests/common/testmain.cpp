@@ -1,6 +1,13 @@
-// Shared main for every test executable: a QApplication on the offscreen platform (so that
-// gtest discovery and CI need no display) and a private Windows directory per run.
+// Shared main for every test executable, with a private Windows directory per run. Tests of
+// windows get a QApplication on the offscreen platform (so that gtest discovery and CI need no
+// display); tests of logic get a QCoreApplication and no GUI library at all.
+#ifdef TOLVAR_TEST_WINDOWS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,7 +18,7 @@ int main(int argc, char **argv)
     QTemporaryDir windir;
     if (qEnvironmentVariableIsEmpty("TOLVAR_KEEP_WINDIR"))
         qputenv("WINDIR", windir.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
