@@ -1,3 +1,5 @@
+#include "addinchecks.h"
+
 #include "ide/designer/addinmanager.h"
 #include "ide/designer/addinmanagerdialog.h"
 #include "ide/model/workspace.h"
@@ -19,21 +21,8 @@ using namespace vbhost;
 
 namespace {
 
-QString vbIni(const QString &key)
-{
-    QString value;
-    profile::GetPrivateProfileString("Add-Ins32", key, "(none)", value, 64, "VB.INI");
-    return value;
-}
-
-// Running and not a zombie waiting for its parent.
-bool processAlive(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    return !stat.readAll().contains(") Z ");
-}
+using tolvar::testing::processAlive;
+using tolvar::testing::vbIni;
 
 // Servers made of shell scripts: one that never connects (a hung add-in) and one that ends at
 // once (a broken one). Both are real processes started the way add-ins are.

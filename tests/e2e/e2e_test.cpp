@@ -1,5 +1,7 @@
 // vbhost with the real add-in: the add-in runs in its own process, started through the
 // Add-In Manager and talked to over the peer connection, and vbhost outlives it in every case.
+#include "addinchecks.h"
+
 #include "ide/designer/addinmanager.h"
 #include "ide/designer/addinmanagerdialog.h"
 #include "ide/designer/mainwindow.h"
@@ -43,21 +45,8 @@ QString vbhostPath()
     return qEnvironmentVariable("TOLVAR_BUILD_DIR") + QStringLiteral("/bin/vbhost");
 }
 
-QString vbIni(const QString &key)
-{
-    QString value;
-    profile::GetPrivateProfileString(QStringLiteral("Add-Ins32"), key, QStringLiteral("(none)"),
-                                     value, 64, QStringLiteral("VB.INI"));
-    return value;
-}
-
-bool processAlive(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    return !stat.readAll().contains(") Z ");
-}
+using tolvar::testing::processAlive;
+using tolvar::testing::vbIni;
 
 // Children of a process, from /proc.
 QList<qint64> childrenOf(qint64 parent)
