@@ -143,6 +143,9 @@ private:
     UndoStep::DocumentState snapshot(const Document &doc) const;
 };
 
+// A number as the file stores it for a property of the node, or nothing.
+std::optional<double> storedNumber(const ControlNode &node, const QString &name);
+
 // The errors the model raises besides the fixed ones.
 automation::Error nameInUseError(const QString &name);
 automation::Error fileNotFoundError();

@@ -1,0 +1,185 @@
+#include "ide/model/workspacedata.h"
+
+#include "ide/files/parseerror.h"
+
+namespace vbhost {
+
+using automation::Error;
+using automation::Value;
+
+namespace {
+
+// An add-in's action is a run of calls; it ends when the add-in has been quiet this long.
+constexpr int AutomationQuietMs = 400;
+constexpr int UndoLimit = 100;
+
+} // namespace
+
+// --- changes ----------------------------------------------------------------------------
+
+UndoStep::DocumentState WorkspaceData::snapshot(const Document &doc) const
+{
+    UndoStep::DocumentState s{doc.kind, doc.file->toBytes(), doc.file->fileName(),
+                              doc.path, doc.isNew,           doc.dirty,
+                              {},       doc.selection};
+    if (const ControlNode *root = doc.file->root()) {
+        s.uidOrder << doc.uids.value(root);
+        for (const ControlNode *n : doc.file->controls())
+            s.uidOrder << doc.uids.value(n);
+    }
+    return s;
+}
+
+void WorkspaceData::beginChange(Origin origin, Document *doc)
+{
+    if (openStep && openStep->origin != origin)
+        closeStep();
+    if (!openStep) {
+        UndoStep s;
+        s.origin = origin;
+        s.projectBytes = project ? project->toBytes() : QByteArray();
+        s.projectDirty = projectDirty;
+        for (const auto &d : documents)
+            s.documentOrder << d->id;
+        s.activeForm = activeForm;
+        s.saveCount = saveCount;
+        const bool had = !undoStack.isEmpty();
+        openStep = std::move(s);
+        if (!had)
+            emit q->undoChanged(true);
+    }
+    if (doc && !openStep->documents.contains(doc->id))
+        openStep->documents.insert(doc->id, snapshot(*doc));
+    stepTimer.start(origin == Origin::Designer ? 0 : AutomationQuietMs);
+}
+
+void WorkspaceData::touchAutomation()
+{
+    if (openStep && openStep->origin == Origin::Automation)
+        stepTimer.start(AutomationQuietMs);
+}
+
+void WorkspaceData::announce(Workspace::Change what, int documentId)
+{
+    emit q->changed(what, documentId);
+    updateModified();
+}
+
+void WorkspaceData::markDirty(Document &doc, Workspace::Change what)
+{
+    doc.dirty = true;
+    announce(what, doc.id);
+}
+
+bool WorkspaceData::isModified() const
+{
+    if (!project)
+        return false;
+    if (projectDirty)
+        return true;
+    for (const auto &d : documents) {
+        if (d->dirty || d->isNew)
+            return true;
+    }
+    return false;
+}
+
+void WorkspaceData::updateModified()
+{
+    const bool m = isModified();
+    if (m != lastModified) {
+        lastModified = m;
+        emit q->modifiedChanged(m);
+    }
+}
+
+void WorkspaceData::closeStep()
+{
+    stepTimer.stop();
+    if (!openStep)
+        return;
+    undoStack.append(std::move(*openStep));
+    openStep.reset();
+    while (undoStack.size() > UndoLimit)
+        undoStack.removeFirst();
+}
+
+std::unique_ptr<Document> WorkspaceData::restoreDocument(int id, const UndoStep::DocumentState &s)
+{
+    auto doc = std::make_unique<Document>();
+    doc->id = id;
+    doc->kind = s.kind;
+    doc->file =
+        std::make_unique<FormFile>(FormFile::fromBytes(s.bytes, s.fileName, project->codePage()));
+    doc->path = s.path;
+    doc->isNew = s.isNew;
+    doc->dirty = s.dirty;
+    indexDocument(*doc, s.uidOrder);
+    for (quint64 uid : s.selection) {
+        if (doc->nodes.contains(uid))
+            doc->selection << uid;
+    }
+    return doc;
+}
+
+void WorkspaceData::undo()
+{
+    closeStep();
+    if (undoStack.isEmpty() || !project)
+        return;
+    const UndoStep step = undoStack.takeLast();
+    const bool savedSince = step.saveCount != saveCount;
+
+    // Parse everything first, so a failure leaves the current state whole.
+    std::unique_ptr<ProjectFile> restoredProject;
+    std::vector<std::unique_ptr<Document>> restored;
+    try {
+        restoredProject = std::make_unique<ProjectFile>(
+            ProjectFile::fromBytes(step.projectBytes, project->fileName(), project->codePage()));
+        for (int id : step.documentOrder) {
+            if (step.documents.contains(id)) {
+                auto doc = restoreDocument(id, step.documents.value(id));
+                if (savedSince) {
+                    doc->dirty = true;
+                    if (Document *now = document(id); now && !now->isNew) {
+                        doc->isNew = false;
+                        doc->path = now->path;
+                        doc->file->setFileName(now->path);
+                    }
+                }
+                restored.push_back(std::move(doc));
+            } else {
+                restored.push_back(nullptr); // taken from the current list below
+            }
+        }
+    } catch (const ParseError &) {
+        emit q->undoChanged(!undoStack.isEmpty());
+        return;
+    }
+    for (size_t i = 0; i < restored.size(); ++i) {
+        if (restored[i])
+            continue;
+        const int id = step.documentOrder[qsizetype(i)];
+        for (auto &d : documents) {
+            if (d && d->id == id)
+                restored[i] = std::move(d);
+        }
+    }
+    std::erase(restored, nullptr);
+    project = std::move(restoredProject);
+    projectDirty = savedSince || step.projectDirty;
+    documents = std::move(restored);
+    const int oldActive = activeForm;
+    activeForm = document(step.activeForm) ? step.activeForm : -1;
+
+    emit q->changed(Workspace::Change::Documents, -1);
+    emit q->changed(Workspace::Change::Controls, -1);
+    emit q->changed(Workspace::Change::Code, -1);
+    if (oldActive != activeForm)
+        emit q->activeFormChanged(activeForm);
+    emit q->selectionChanged();
+    emit q->undoChanged(!undoStack.isEmpty());
+    updateModified();
+}
+
+} // namespace vbhost
