@@ -26,45 +26,45 @@ const qint32 WindowBack = sysColour(0x80000005);
 const qint32 WindowText = sysColour(0x80000008);
 
 // Builders for the rows of the table.
-PropertyRule B(const char *name, bool def)
+PropertyRule booleanRule(const char *name, bool def)
 {
     return {QString::fromLatin1(name), PropertyType::Boolean, 0, 0, Value(def)};
 }
-PropertyRule I(const char *name, int min, int max, int def)
+PropertyRule integerRule(const char *name, int min, int max, int def)
 {
     return {QString::fromLatin1(name), PropertyType::Integer, double(min), double(max),
             Value(qint32(def))};
 }
-PropertyRule L(const char *name, double min, double max, qint32 def)
+PropertyRule longRule(const char *name, double min, double max, qint32 def)
 {
     return {QString::fromLatin1(name), PropertyType::Long, min, max, Value(def)};
 }
-PropertyRule T(const char *name, bool positive = false, qint32 def = 0)
+PropertyRule twipsRule(const char *name, bool positive = false, qint32 def = 0)
 {
     return {QString::fromLatin1(name), PropertyType::Twips, 0, 0, Value(def), positive};
 }
-PropertyRule S(const char *name, const char *def = "", int maxLength = 0)
+PropertyRule stringRule(const char *name, const char *def = "", int maxLength = 0)
 {
     return {QString::fromLatin1(name), PropertyType::String, 0, double(maxLength),
             Value(QString::fromLatin1(def))};
 }
-PropertyRule C(const char *name, qint32 def)
+PropertyRule colourRule(const char *name, qint32 def)
 {
     return {QString::fromLatin1(name), PropertyType::Colour, 0, 0, Value(def)};
 }
-PropertyRule R(const char *name)
+PropertyRule rawRule(const char *name)
 {
     return {QString::fromLatin1(name), PropertyType::Raw, 0, 0, Value(QString())};
 }
-PropertyRule N()
+PropertyRule nameRule()
 {
     return {QStringLiteral("Name"), PropertyType::Name, 0, 0, Value(QString())};
 }
-PropertyRule X()
+PropertyRule indexRule()
 {
     return {QStringLiteral("Index"), PropertyType::Index, 0, 32767, Value()};
 }
-PropertyRule K()
+PropertyRule shortcutRule()
 {
     return {QStringLiteral("Shortcut"), PropertyType::Shortcut, 0, 79, Value(qint32(0))};
 }
@@ -74,66 +74,68 @@ using Rules = QList<PropertyRule>;
 // Name, Index, position and the members every visible control has.
 Rules control(bool tabStop)
 {
-    Rules s{N(),
-            X(),
-            T("Left"),
-            T("Top"),
-            T("Width", true),
-            T("Height", true),
-            B("Visible", true),
-            B("Enabled", true),
-            S("Tag"),
-            L("HelpContextID", -2147483648.0, 2147483647.0, 0),
-            I("DragMode", 0, 1, 0),
-            R("DragIcon"),
-            I("MousePointer", 0, 99, 0),
-            R("MouseIcon"),
-            S("ToolTipText"),
-            I("Appearance", 0, 1, 1)};
+    Rules s{nameRule(),
+            indexRule(),
+            twipsRule("Left"),
+            twipsRule("Top"),
+            twipsRule("Width", true),
+            twipsRule("Height", true),
+            booleanRule("Visible", true),
+            booleanRule("Enabled", true),
+            stringRule("Tag"),
+            longRule("HelpContextID", -2147483648.0, 2147483647.0, 0),
+            integerRule("DragMode", 0, 1, 0),
+            rawRule("DragIcon"),
+            integerRule("MousePointer", 0, 99, 0),
+            rawRule("MouseIcon"),
+            stringRule("ToolTipText"),
+            integerRule("Appearance", 0, 1, 1)};
     if (tabStop)
-        s << I("TabIndex", 0, 32767, 0) << B("TabStop", true);
+        s << integerRule("TabIndex", 0, 32767, 0) << booleanRule("TabStop", true);
     return s;
 }
 
 // The name and the outer and client rectangles every kind of form has.
 Rules windowFrame()
 {
-    return {N(),
-            T("Left"),
-            T("Top"),
-            T("Width", true),
-            T("Height", true),
-            T("ClientLeft"),
-            T("ClientTop"),
-            T("ClientWidth", true),
-            T("ClientHeight", true)};
+    return {nameRule(),
+            twipsRule("Left"),
+            twipsRule("Top"),
+            twipsRule("Width", true),
+            twipsRule("Height", true),
+            twipsRule("ClientLeft"),
+            twipsRule("ClientTop"),
+            twipsRule("ClientWidth", true),
+            twipsRule("ClientHeight", true)};
 }
 
 Rules withFont(Rules s, qint32 back, qint32 fore)
 {
-    s << R("Font") << C("BackColor", back) << C("ForeColor", fore);
+    s << rawRule("Font") << colourRule("BackColor", back) << colourRule("ForeColor", fore);
     return s;
 }
 
 Rules dataBound(Rules s)
 {
-    s << S("DataField") << S("DataSource");
+    s << stringRule("DataField") << stringRule("DataSource");
     return s;
 }
 
 Rules linked(Rules s)
 {
-    s << S("LinkItem") << I("LinkMode", 0, 3, 0) << I("LinkTimeout", -32768, 32767, 50)
-      << S("LinkTopic");
+    s << stringRule("LinkItem") << integerRule("LinkMode", 0, 3, 0)
+      << integerRule("LinkTimeout", -32768, 32767, 50) << stringRule("LinkTopic");
     return s;
 }
 
 Rules graphics(Rules s)
 {
-    s << B("AutoRedraw", false) << B("ClipControls", true) << I("DrawMode", 1, 16, 13)
-      << I("DrawStyle", 0, 6, 0) << I("DrawWidth", 1, 32767, 1) << C("FillColor", 0)
-      << I("FillStyle", 0, 7, 1) << B("FontTransparent", true) << R("Picture") << T("ScaleHeight")
-      << T("ScaleLeft") << I("ScaleMode", 0, 7, 1) << T("ScaleTop") << T("ScaleWidth");
+    s << booleanRule("AutoRedraw", false) << booleanRule("ClipControls", true)
+      << integerRule("DrawMode", 1, 16, 13) << integerRule("DrawStyle", 0, 6, 0)
+      << integerRule("DrawWidth", 1, 32767, 1) << colourRule("FillColor", 0)
+      << integerRule("FillStyle", 0, 7, 1) << booleanRule("FontTransparent", true)
+      << rawRule("Picture") << twipsRule("ScaleHeight") << twipsRule("ScaleLeft")
+      << integerRule("ScaleMode", 0, 7, 1) << twipsRule("ScaleTop") << twipsRule("ScaleWidth");
     return s;
 }
 
@@ -172,123 +174,141 @@ struct PropertyTable::Data
 PropertyTable::PropertyTable() : d(new Data)
 {
     Rules form = windowFrame();
-    form << Rules{I("Appearance", 0, 1, 1),
-                  I("BorderStyle", 0, 5, 2),
-                  S("Caption"),
-                  B("ControlBox", true),
-                  B("Enabled", true),
-                  L("HelpContextID", -2147483648.0, 2147483647.0, 0),
-                  R("Icon"),
-                  B("KeyPreview", false),
-                  I("LinkMode", 0, 1, 0),
-                  S("LinkTopic"),
-                  B("MaxButton", true),
-                  B("MDIChild", false),
-                  B("MinButton", true),
-                  R("MouseIcon"),
-                  I("MousePointer", 0, 99, 0),
-                  B("NegotiateMenus", true),
-                  B("ShowInTaskbar", true),
-                  I("StartUpPosition", 0, 3, 0),
-                  S("Tag"),
-                  B("Visible", true),
-                  B("WhatsThisButton", false),
-                  B("WhatsThisHelp", false),
-                  I("WindowState", 0, 2, 0)};
+    form << Rules{integerRule("Appearance", 0, 1, 1),
+                  integerRule("BorderStyle", 0, 5, 2),
+                  stringRule("Caption"),
+                  booleanRule("ControlBox", true),
+                  booleanRule("Enabled", true),
+                  longRule("HelpContextID", -2147483648.0, 2147483647.0, 0),
+                  rawRule("Icon"),
+                  booleanRule("KeyPreview", false),
+                  integerRule("LinkMode", 0, 1, 0),
+                  stringRule("LinkTopic"),
+                  booleanRule("MaxButton", true),
+                  booleanRule("MDIChild", false),
+                  booleanRule("MinButton", true),
+                  rawRule("MouseIcon"),
+                  integerRule("MousePointer", 0, 99, 0),
+                  booleanRule("NegotiateMenus", true),
+                  booleanRule("ShowInTaskbar", true),
+                  integerRule("StartUpPosition", 0, 3, 0),
+                  stringRule("Tag"),
+                  booleanRule("Visible", true),
+                  booleanRule("WhatsThisButton", false),
+                  booleanRule("WhatsThisHelp", false),
+                  integerRule("WindowState", 0, 2, 0)};
     d->add("Form", graphics(withFont(form, ButtonFace, ButtonText)), false);
 
     Rules mdi = windowFrame();
-    mdi << Rules{I("Appearance", 0, 1, 1),
-                 B("AutoShowChildren", true),
-                 C("BackColor", sysColour(0x8000000C)),
-                 S("Caption"),
-                 B("Enabled", true),
-                 L("HelpContextID", -2147483648.0, 2147483647.0, 0),
-                 R("Icon"),
-                 I("LinkMode", 0, 1, 0),
-                 S("LinkTopic"),
-                 R("MouseIcon"),
-                 I("MousePointer", 0, 99, 0),
-                 B("NegotiateToolbars", true),
-                 R("Picture"),
-                 B("ScrollBars", true),
-                 S("Tag"),
-                 B("Visible", true),
-                 I("WindowState", 0, 2, 0)};
+    mdi << Rules{integerRule("Appearance", 0, 1, 1),
+                 booleanRule("AutoShowChildren", true),
+                 colourRule("BackColor", sysColour(0x8000000C)),
+                 stringRule("Caption"),
+                 booleanRule("Enabled", true),
+                 longRule("HelpContextID", -2147483648.0, 2147483647.0, 0),
+                 rawRule("Icon"),
+                 integerRule("LinkMode", 0, 1, 0),
+                 stringRule("LinkTopic"),
+                 rawRule("MouseIcon"),
+                 integerRule("MousePointer", 0, 99, 0),
+                 booleanRule("NegotiateToolbars", true),
+                 rawRule("Picture"),
+                 booleanRule("ScrollBars", true),
+                 stringRule("Tag"),
+                 booleanRule("Visible", true),
+                 integerRule("WindowState", 0, 2, 0)};
     d->add("MDIForm", mdi, false);
 
     d->add("CommandButton", withFont(control(true), ButtonFace, ButtonText)
-                                << B("Cancel", false) << S("Caption") << B("Default", false)
-                                << I("Style", 0, 1, 0) << R("Picture") << R("DownPicture")
-                                << R("DisabledPicture"));
+                                << booleanRule("Cancel", false) << stringRule("Caption")
+                                << booleanRule("Default", false) << integerRule("Style", 0, 1, 0)
+                                << rawRule("Picture") << rawRule("DownPicture")
+                                << rawRule("DisabledPicture"));
     d->add("Label", linked(dataBound(withFont(control(false), ButtonFace, ButtonText)))
-                        << I("Alignment", 0, 2, 0) << B("AutoSize", false)
-                        << I("BackStyle", 0, 1, 1) << I("BorderStyle", 0, 1, 0) << S("Caption")
-                        << B("UseMnemonic", true) << B("WordWrap", false)
-                        << I("TabIndex", 0, 32767, 0));
+                        << integerRule("Alignment", 0, 2, 0) << booleanRule("AutoSize", false)
+                        << integerRule("BackStyle", 0, 1, 1) << integerRule("BorderStyle", 0, 1, 0)
+                        << stringRule("Caption") << booleanRule("UseMnemonic", true)
+                        << booleanRule("WordWrap", false) << integerRule("TabIndex", 0, 32767, 0));
     d->add("TextBox", linked(dataBound(withFont(control(true), WindowBack, WindowText)))
-                          << I("Alignment", 0, 2, 0) << I("BorderStyle", 0, 1, 1)
-                          << B("HideSelection", true) << B("Locked", false)
-                          << L("MaxLength", 0, 2147483647.0, 0) << B("MultiLine", false)
-                          << S("PasswordChar", "", 1) << I("ScrollBars", 0, 3, 0) << S("Text"));
+                          << integerRule("Alignment", 0, 2, 0)
+                          << integerRule("BorderStyle", 0, 1, 1)
+                          << booleanRule("HideSelection", true) << booleanRule("Locked", false)
+                          << longRule("MaxLength", 0, 2147483647.0, 0)
+                          << booleanRule("MultiLine", false) << stringRule("PasswordChar", "", 1)
+                          << integerRule("ScrollBars", 0, 3, 0) << stringRule("Text"));
     d->add("Frame", withFont(control(false), ButtonFace, ButtonText)
-                        << S("Caption") << B("ClipControls", true) << I("TabIndex", 0, 32767, 0)
-                        << I("BorderStyle", 0, 1, 1));
+                        << stringRule("Caption") << booleanRule("ClipControls", true)
+                        << integerRule("TabIndex", 0, 32767, 0)
+                        << integerRule("BorderStyle", 0, 1, 1));
     d->add("OptionButton", withFont(control(true), ButtonFace, ButtonText)
-                               << I("Alignment", 0, 1, 0) << S("Caption") << I("Style", 0, 1, 0)
-                               << B("Value", false) << R("Picture"));
+                               << integerRule("Alignment", 0, 1, 0) << stringRule("Caption")
+                               << integerRule("Style", 0, 1, 0) << booleanRule("Value", false)
+                               << rawRule("Picture"));
     d->add("CheckBox", dataBound(withFont(control(true), ButtonFace, ButtonText))
-                           << I("Alignment", 0, 1, 0) << S("Caption") << I("Style", 0, 1, 0)
-                           << I("Value", 0, 2, 0) << R("Picture"));
+                           << integerRule("Alignment", 0, 1, 0) << stringRule("Caption")
+                           << integerRule("Style", 0, 1, 0) << integerRule("Value", 0, 2, 0)
+                           << rawRule("Picture"));
     d->add("ListBox", dataBound(withFont(control(true), WindowBack, WindowText))
-                          << I("Columns", 0, 32767, 0) << B("IntegralHeight", true) << R("ItemData")
-                          << R("List") << I("MultiSelect", 0, 2, 0) << B("Sorted", false)
-                          << I("Style", 0, 1, 0));
+                          << integerRule("Columns", 0, 32767, 0)
+                          << booleanRule("IntegralHeight", true) << rawRule("ItemData")
+                          << rawRule("List") << integerRule("MultiSelect", 0, 2, 0)
+                          << booleanRule("Sorted", false) << integerRule("Style", 0, 1, 0));
     d->add("ComboBox", dataBound(withFont(control(true), WindowBack, WindowText))
-                           << B("IntegralHeight", true) << R("ItemData") << R("List")
-                           << B("Locked", false) << B("Sorted", false) << I("Style", 0, 2, 0)
-                           << S("Text"));
-    d->add("Timer", Rules{N(), X(), T("Left"), T("Top"), B("Enabled", true),
-                          L("Interval", 0, 65535, 0), S("Tag")});
+                           << booleanRule("IntegralHeight", true) << rawRule("ItemData")
+                           << rawRule("List") << booleanRule("Locked", false)
+                           << booleanRule("Sorted", false) << integerRule("Style", 0, 2, 0)
+                           << stringRule("Text"));
+    d->add("Timer", Rules{nameRule(), indexRule(), twipsRule("Left"), twipsRule("Top"),
+                          booleanRule("Enabled", true), longRule("Interval", 0, 65535, 0),
+                          stringRule("Tag")});
     d->add("PictureBox",
            linked(dataBound(graphics(withFont(control(true), ButtonFace, ButtonText))))
-               << I("Align", 0, 4, 0) << B("AutoSize", false) << I("BorderStyle", 0, 1, 1)
-               << B("Negotiate", false));
+               << integerRule("Align", 0, 4, 0) << booleanRule("AutoSize", false)
+               << integerRule("BorderStyle", 0, 1, 1) << booleanRule("Negotiate", false));
     d->add("Image", dataBound(control(false))
-                        << I("BorderStyle", 0, 1, 0) << R("Picture") << B("Stretch", false));
+                        << integerRule("BorderStyle", 0, 1, 0) << rawRule("Picture")
+                        << booleanRule("Stretch", false));
     d->add("Menu",
-           Rules{N(), X(), S("Caption"), B("Checked", false), B("Enabled", true),
-                 L("HelpContextID", -2147483648.0, 2147483647.0, 0),
-                 I("NegotiatePosition", 0, 3, 0), K(), S("Tag"), B("Visible", true),
-                 B("WindowList", false)},
+           Rules{nameRule(), indexRule(), stringRule("Caption"), booleanRule("Checked", false),
+                 booleanRule("Enabled", true),
+                 longRule("HelpContextID", -2147483648.0, 2147483647.0, 0),
+                 integerRule("NegotiatePosition", 0, 3, 0), shortcutRule(), stringRule("Tag"),
+                 booleanRule("Visible", true), booleanRule("WindowList", false)},
            false);
     d->add("Shape",
-           Rules{N(), X(), T("Left"), T("Top"), T("Width", true), T("Height", true),
-                 B("Visible", true), S("Tag"), C("BackColor", WindowBack), I("BackStyle", 0, 1, 0),
-                 C("BorderColor", WindowText), I("BorderStyle", 0, 6, 1),
-                 I("BorderWidth", 1, 8192, 1), I("DrawMode", 1, 16, 13), C("FillColor", 0),
-                 I("FillStyle", 0, 7, 1), I("Shape", 0, 5, 0)});
-    d->add("Line", Rules{N(), X(), B("Visible", true), S("Tag"), C("BorderColor", WindowText),
-                         I("BorderStyle", 0, 6, 1), I("BorderWidth", 1, 8192, 1),
-                         I("DrawMode", 1, 16, 13), T("X1"), T("X2"), T("Y1"), T("Y2")});
-    const Rules scroll = control(true)
-                         << I("LargeChange", 1, 32767, 1) << I("Max", -32768, 32767, 32767)
-                         << I("Min", -32768, 32767, 0) << I("SmallChange", 1, 32767, 1)
-                         << I("Value", -32768, 32767, 0);
+           Rules{nameRule(), indexRule(), twipsRule("Left"), twipsRule("Top"),
+                 twipsRule("Width", true), twipsRule("Height", true), booleanRule("Visible", true),
+                 stringRule("Tag"), colourRule("BackColor", WindowBack),
+                 integerRule("BackStyle", 0, 1, 0), colourRule("BorderColor", WindowText),
+                 integerRule("BorderStyle", 0, 6, 1), integerRule("BorderWidth", 1, 8192, 1),
+                 integerRule("DrawMode", 1, 16, 13), colourRule("FillColor", 0),
+                 integerRule("FillStyle", 0, 7, 1), integerRule("Shape", 0, 5, 0)});
+    d->add("Line", Rules{nameRule(), indexRule(), booleanRule("Visible", true), stringRule("Tag"),
+                         colourRule("BorderColor", WindowText), integerRule("BorderStyle", 0, 6, 1),
+                         integerRule("BorderWidth", 1, 8192, 1), integerRule("DrawMode", 1, 16, 13),
+                         twipsRule("X1"), twipsRule("X2"), twipsRule("Y1"), twipsRule("Y2")});
+    const Rules scroll = control(true) << integerRule("LargeChange", 1, 32767, 1)
+                                       << integerRule("Max", -32768, 32767, 32767)
+                                       << integerRule("Min", -32768, 32767, 0)
+                                       << integerRule("SmallChange", 1, 32767, 1)
+                                       << integerRule("Value", -32768, 32767, 0);
     d->add("HScrollBar", scroll);
     d->add("VScrollBar", scroll);
     d->add("FileListBox", withFont(control(true), WindowBack, WindowText)
-                              << B("Archive", true) << B("Hidden", false)
-                              << I("MultiSelect", 0, 2, 0) << B("Normal", true)
-                              << S("Pattern", "*.*") << B("ReadOnly", true) << B("System", false));
+                              << booleanRule("Archive", true) << booleanRule("Hidden", false)
+                              << integerRule("MultiSelect", 0, 2, 0) << booleanRule("Normal", true)
+                              << stringRule("Pattern", "*.*") << booleanRule("ReadOnly", true)
+                              << booleanRule("System", false));
     d->add("DirListBox", withFont(control(true), WindowBack, WindowText));
     d->add("DriveListBox", withFont(control(true), WindowBack, WindowText));
     d->add("Data", withFont(control(false), ButtonFace, ButtonText)
-                       << I("Align", 0, 4, 0) << S("Caption") << S("Connect", "Access")
-                       << S("DatabaseName") << I("DefaultCursorType", 0, 2, 0)
-                       << I("DefaultType", 1, 2, 2) << B("Exclusive", false)
-                       << L("Options", -2147483648.0, 2147483647.0, 0) << B("ReadOnly", false)
-                       << I("RecordsetType", 0, 2, 1) << S("RecordSource"));
+                       << integerRule("Align", 0, 4, 0) << stringRule("Caption")
+                       << stringRule("Connect", "Access") << stringRule("DatabaseName")
+                       << integerRule("DefaultCursorType", 0, 2, 0)
+                       << integerRule("DefaultType", 1, 2, 2) << booleanRule("Exclusive", false)
+                       << longRule("Options", -2147483648.0, 2147483647.0, 0)
+                       << booleanRule("ReadOnly", false) << integerRule("RecordsetType", 0, 2, 1)
+                       << stringRule("RecordSource"));
 
     d->common.name = QString();
     d->common.rules = control(true);
