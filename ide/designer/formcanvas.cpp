@@ -1,5 +1,6 @@
 #include "formcanvas.h"
 
+#include "controlpainter.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/twips.h"
 
@@ -179,162 +180,12 @@ void FormCanvas::paintControl(QPainter &p, int index, const QRect &r)
 {
     const DesignControl &c = m_layout.controls()[index];
     const QString key = c.name;
-    QStyle *st = style();
-    const QString caption = textProperty(m_workspace, m_formId, key, QStringLiteral("Caption"));
-    const QString text = textProperty(m_workspace, m_formId, key, QStringLiteral("Text"));
-    const QPalette pal = palette();
-
-    auto initOption = [&](QStyleOption &o) {
-        o.initFrom(this);
-        o.rect = r;
-        o.state &= ~QStyle::State_HasFocus;
-        o.state |= QStyle::State_Enabled;
-    };
-
-    if (isClass(c, "CommandButton")) {
-        QStyleOptionButton o;
-        initOption(o);
-        o.text = caption;
-        o.state |= QStyle::State_Raised;
-        st->drawControl(QStyle::CE_PushButton, &o, &p, this);
-    } else if (isClass(c, "CheckBox") || isClass(c, "OptionButton")) {
-        QStyleOptionButton o;
-        initOption(o);
-        o.text = caption;
-        const double v = numberProperty(m_workspace, m_formId, key, QStringLiteral("Value"), 0);
-        o.state |= v != 0 ? QStyle::State_On : QStyle::State_Off;
-        st->drawControl(isClass(c, "CheckBox") ? QStyle::CE_CheckBox : QStyle::CE_RadioButton, &o,
-                        &p, this);
-    } else if (isClass(c, "Frame") || isClass(c, "SSFrame")) {
-        // Etched border with the caption set into its top edge.
-        const QFontMetrics fm(font());
-        const QRect box = r.adjusted(0, fm.height() / 2, -2, -2);
-        p.fillRect(r, pal.color(QPalette::Window)); // opaque: the grid stops at the frame
-        p.setBrush(Qt::NoBrush);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawRect(box.translated(1, 1));
-        p.setPen(pal.color(QPalette::Mid));
-        p.drawRect(box);
-        if (!caption.isEmpty()) {
-            const QString shown = QString(caption).remove(QLatin1Char('&'));
-            const QRect label(r.left() + 8, r.top(), fm.horizontalAdvance(shown) + 6, fm.height());
-            p.fillRect(label, pal.color(QPalette::Window));
-            p.setPen(pal.color(QPalette::WindowText));
-            p.drawText(label, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
-        }
-    } else if (isClass(c, "TextBox")) {
-        QStyleOptionFrame o;
-        initOption(o);
-        o.lineWidth = 1;
-        o.state |= QStyle::State_Sunken;
-        p.fillRect(r, pal.color(QPalette::Base));
-        st->drawPrimitive(QStyle::PE_PanelLineEdit, &o, &p, this);
-        p.setPen(pal.color(QPalette::Text));
-        p.drawText(r.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   text.isEmpty() ? key : text);
-    } else if (isClass(c, "ListBox") || isClass(c, "FileListBox") || isClass(c, "DirListBox") ||
-               isClass(c, "DBList")) {
-        p.fillRect(r, pal.color(QPalette::Base));
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(pal.color(QPalette::Text));
-        p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignTop | Qt::AlignLeft, key);
-    } else if (isClass(c, "ComboBox") || isClass(c, "DriveListBox") || isClass(c, "DBCombo")) {
-        QStyleOptionComboBox o;
-        initOption(o);
-        o.editable = !isClass(c, "DriveListBox");
-        o.currentText = text.isEmpty() ? key : text;
-        o.subControls = QStyle::SC_All;
-        st->drawComplexControl(QStyle::CC_ComboBox, &o, &p, this);
-        st->drawControl(QStyle::CE_ComboBoxLabel, &o, &p, this);
-    } else if (isClass(c, "HScrollBar") || isClass(c, "VScrollBar")) {
-        QStyleOptionSlider o;
-        initOption(o);
-        o.orientation = isClass(c, "HScrollBar") ? Qt::Horizontal : Qt::Vertical;
-        o.minimum = 0;
-        o.maximum = 100;
-        o.pageStep = 10;
-        o.subControls = QStyle::SC_All;
-        if (o.orientation == Qt::Horizontal)
-            o.state |= QStyle::State_Horizontal;
-        // The style lays a scroll bar out from the origin; draw it there and move it.
-        o.rect = QRect(QPoint(0, 0), r.size());
-        p.save();
-        p.translate(r.topLeft());
-        st->drawComplexControl(QStyle::CC_ScrollBar, &o, &p, this);
-        p.restore();
-    } else if (isClass(c, "Label")) {
-        const double border =
-            numberProperty(m_workspace, m_formId, key, QStringLiteral("BorderStyle"), 0);
-        const double align =
-            numberProperty(m_workspace, m_formId, key, QStringLiteral("Alignment"), 0);
-        if (border != 0) {
-            p.setPen(pal.color(QPalette::Dark));
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-        }
-        p.setPen(pal.color(QPalette::WindowText));
-        const Qt::Alignment h = align == 1   ? Qt::AlignRight
-                                : align == 2 ? Qt::AlignHCenter
-                                             : Qt::AlignLeft;
-        p.drawText(r.adjusted(2, 1, -2, -1),
-                   h | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
-    } else if (isClass(c, "PictureBox") || isClass(c, "SSPanel") || isClass(c, "Data")) {
-        QStyleOptionFrame o;
-        initOption(o);
-        o.lineWidth = 2;
-        o.state |= QStyle::State_Sunken;
-        p.fillRect(r, pal.color(QPalette::Button));
-        st->drawPrimitive(QStyle::PE_Frame, &o, &p, this);
-        p.setPen(pal.color(QPalette::Mid));
-        p.drawText(r, Qt::AlignCenter, isClass(c, "Data") ? caption : QString());
-    } else if (isClass(c, "Image") || isClass(c, "OLE")) {
-        p.setPen(QPen(pal.color(QPalette::Dark), 1, Qt::DashLine));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    } else if (isClass(c, "Shape")) {
-        const double shape = numberProperty(m_workspace, m_formId, key, QStringLiteral("Shape"), 0);
-        p.setPen(QPen(pal.color(QPalette::WindowText), 1));
-        p.setBrush(Qt::NoBrush);
-        const QRect sr = r.adjusted(0, 0, -1, -1);
-        if (shape == 2 || shape == 3)
-            p.drawEllipse(sr);
-        else if (shape == 4 || shape == 5)
-            p.drawRoundedRect(sr, 6, 6);
-        else
-            p.drawRect(sr);
-    } else if (c.isLine) {
-        QPoint origin = r.normalized().topLeft() + QPoint(2, 2);
-        // Endpoints from the bounds: the rectangle itself lost the line's direction.
-        const int x1 = ui::twipsToPixels(c.bounds.left());
-        const int y1 = ui::twipsToPixels(c.bounds.top());
-        const int x2 = ui::twipsToPixels(c.bounds.left() + c.bounds.width());
-        const int y2 = ui::twipsToPixels(c.bounds.top() + c.bounds.height());
-        const QPoint shift = origin - QPoint(std::min(x1, x2), std::min(y1, y2));
-        p.setPen(QPen(pal.color(QPalette::WindowText), 1));
-        p.drawLine(QPoint(x1, y1) + shift, QPoint(x2, y2) + shift);
-    } else if (hasFixedIcon(c.className)) {
-        // A control invisible at run time: a small raised tile with a symbol of its class.
-        QStyleOptionButton o;
-        initOption(o);
-        st->drawControl(QStyle::CE_PushButtonBevel, &o, &p, this);
-        p.setPen(QPen(pal.color(QPalette::WindowText), 1.5));
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRect face = r.adjusted(6, 6, -6, -6);
-        if (isClass(c, "Timer")) {
-            p.drawEllipse(face);
-            p.drawLine(face.center(), face.center() + QPoint(0, -face.height() / 2 + 2));
-            p.drawLine(face.center(), face.center() + QPoint(face.width() / 2 - 3, 0));
-        } else {
-            p.drawRect(face);
-            p.drawText(face, Qt::AlignCenter, c.className.left(1));
-        }
-    } else {
-        // A class we know nothing about: a labelled box of its size.
-        p.fillRect(r, pal.color(QPalette::Button));
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, c.className);
-    }
+    vbhost::paintControl({p, this, c, r,
+                          textProperty(m_workspace, m_formId, key, QStringLiteral("Caption")),
+                          textProperty(m_workspace, m_formId, key, QStringLiteral("Text")),
+                          [this, key](const QString &name, double fallback) {
+                              return numberProperty(m_workspace, m_formId, key, name, fallback);
+                          }});
 }
 
 void FormCanvas::paintHandles(QPainter &p, const QRect &r, bool reference)
