@@ -9,7 +9,7 @@
 #include "addin/host/outersize.h"
 #include "addin/host/traps.h"
 #include "addin/toolwindow/formregistry.h"
-#include "addin/toolwindow/showhelptopic.h"
+#include "addin/toolwindow/helpmenu.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
@@ -433,22 +433,7 @@ void Browser::File_Click(int index)
 
 void Browser::help_Click(int index)
 {
-    // A help viewer that cannot start is reported; the window stays usable.
-    ReportAndLeave([this, index] {
-        switch (index) {
-        case 0:
-            ShowHelpTopic(*m_commonDialog, ui::CommonDialog::cdlHelpContents);
-            break;
-        case 1:
-            ShowHelpTopic(*m_commonDialog, ui::CommonDialog::cdlHelpContext, UsingTheAddInContext);
-            break;
-        case 3:
-            forms().show(formname::AboutBox);
-            break;
-        default:
-            break;
-        }
-    });
+    HelpMenuClick(*m_commonDialog, index);
 }
 
 } // namespace tolvar

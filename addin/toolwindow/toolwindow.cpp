@@ -3,7 +3,7 @@
 #include "dblist.h"
 #include "formregistry.h"
 #include "helpfile.h"
-#include "showhelptopic.h"
+#include "helpmenu.h"
 #include "toolbarpictures.h"
 #include "toolbuttons.h"
 
@@ -336,22 +336,7 @@ void ToolWindow::mnucur_Click(qint16 index)
 
 void ToolWindow::hlp_Click(qint16 index)
 {
-    // A help viewer that cannot start is reported; the window stays usable.
-    ReportAndLeave([this, index] {
-        switch (index) {
-        case 0:
-            ShowHelpTopic(*CommonDialog1, ui::CommonDialog::cdlHelpContents);
-            break;
-        case 1:
-            ShowHelpTopic(*CommonDialog1, ui::CommonDialog::cdlHelpContext, UsingTheAddInContext);
-            break;
-        case 3:
-            forms().show(formname::AboutBox);
-            break;
-        default:
-            break;
-        }
-    });
+    HelpMenuClick(*CommonDialog1, index);
 }
 
 void ToolWindow::DBList1_Click()
