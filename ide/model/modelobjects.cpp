@@ -1,7 +1,7 @@
 #include "ide/model/modelobjects.h"
 
 #include "ide/model/propertytable.h"
-#include "ide/model/workspacedata.h"
+#include "ide/model/workspacedata_p.h"
 
 #include <QPointer>
 
@@ -27,13 +27,13 @@ void expectArgs(const Values &args, qsizetype min, qsizetype max)
 class ModelObject : public automation::DispatchObject
 {
 protected:
-    explicit ModelObject(Workspace *ws) : m_ws(ws), m_generation(ws->data().generation) {}
+    explicit ModelObject(Workspace *ws) : m_ws(ws), m_generation(workspaceData(*ws).generation) {}
 
     WorkspaceData &data() const
     {
         if (!m_ws)
             throw Error::notSet();
-        WorkspaceData &d = m_ws->data();
+        WorkspaceData &d = workspaceData(*m_ws);
         if (d.generation != m_generation || !d.project)
             throw Error::notSet();
         d.touchAutomation();
@@ -310,7 +310,7 @@ class ApplicationObject : public automation::DispatchObject
 {
 public:
     ApplicationObject(Workspace *ws, const QString &owner)
-        : m_ws(ws), m_menu(ws->data().menu.menuObject(owner))
+        : m_ws(ws), m_menu(workspaceData(*ws).menu.menuObject(owner))
     {
         property(QStringLiteral("AddInMenu"), [this](const Values &) {
             live();
@@ -318,9 +318,9 @@ public:
         });
         property(QStringLiteral("ActiveProject"), [this](const Values &) {
             Workspace *ws = live();
-            if (!ws->data().project)
+            if (!workspaceData(*ws).project)
                 return Value::nothing();
-            ws->data().touchAutomation();
+            workspaceData(*ws).touchAutomation();
             return Value(std::make_shared<ProjectObject>(ws));
         });
     }
@@ -345,7 +345,7 @@ ObjectPtr makeApplicationObject(Workspace *workspace, const QString &owner)
 
 ObjectPtr makeTemplateObject(Workspace *workspace, int documentId, const QString &key)
 {
-    WorkspaceData &d = workspace->data();
+    WorkspaceData &d = workspaceData(*workspace);
     Document *doc = d.document(documentId);
     ControlNode *n = doc ? d.nodeForKey(*doc, key) : nullptr;
     if (!n)

@@ -2,7 +2,7 @@
 
 #include "ide/model/modelobjects.h"
 #include "ide/model/propertytable.h"
-#include "ide/model/workspacedata.h"
+#include "ide/model/workspacedata_p.h"
 
 #include <QDir>
 #include <cmath>
@@ -33,9 +33,9 @@ Workspace::~Workspace()
     d->stepTimer.stop();
 }
 
-WorkspaceData &Workspace::data()
+WorkspaceData &workspaceData(Workspace &ws)
 {
-    return *d;
+    return *ws.d;
 }
 
 void Workspace::open(const QString &vbpPath, int codePage)

@@ -175,8 +175,6 @@ public:
     // Ends the open step now, so that the next change starts a new one.
     void closeUndoStep();
 
-    WorkspaceData &data(); // for the automation objects of this library
-
 signals:
     void changed(vbhost::Workspace::Change what, int documentId); // documentId -1: several
     void modifiedChanged(bool modified);
@@ -188,6 +186,8 @@ signals:
     void undoChanged(bool canUndo);
 
 private:
+    // The model's private state, reached by its automation objects only.
+    friend WorkspaceData &workspaceData(Workspace &ws);
     std::unique_ptr<WorkspaceData> d;
 };
 

@@ -1,4 +1,4 @@
-#include "ide/model/workspacedata.h"
+#include "ide/model/workspacedata_p.h"
 
 #include "ide/files/propertyvalue.h"
 #include "ide/model/propertytable.h"

@@ -143,6 +143,9 @@ private:
     UndoStep::DocumentState snapshot(const Document &doc) const;
 };
 
+// The workspace's state, for the model's own automation objects.
+WorkspaceData &workspaceData(Workspace &ws);
+
 // A number as the file stores it for a property of the node, or nothing.
 std::optional<double> storedNumber(const ControlNode &node, const QString &name);
 
