@@ -109,16 +109,16 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
     m_picture->setGeometry(ui::twipsToPixels(0, 0, OuterWidth, Picture1Height));
 
     for (int k = 1; k <= int(BrowserButtons.size()); ++k) {
-        const BrowserButton &spec = BrowserButtons[k - 1];
+        const BrowserButton &entry = BrowserButtons[k - 1];
         Holders &h = m_holders[k - 1];
-        h.up = holder(m_surface, spec.upName, browserButtonPicture(k, ui::ButtonPicture::Up));
-        h.dn = holder(m_surface, spec.dnName, browserButtonPicture(k, ui::ButtonPicture::Dn));
-        h.ck = holder(m_surface, spec.ckName, browserButtonPicture(k, ui::ButtonPicture::Ck));
+        h.up = holder(m_surface, entry.upName, browserButtonPicture(k, ui::ButtonPicture::Up));
+        h.dn = holder(m_surface, entry.dnName, browserButtonPicture(k, ui::ButtonPicture::Dn));
+        h.ck = holder(m_surface, entry.ckName, browserButtonPicture(k, ui::ButtonPicture::Ck));
 
         auto *button = new ui::ImageButton(m_picture);
-        button->setObjectName(spec.name);
-        button->setAccessibleName(spec.subject);
-        button->setAccessibleDescription(spec.hint);
+        button->setObjectName(entry.name);
+        button->setAccessibleName(entry.subject);
+        button->setAccessibleDescription(entry.hint);
         button->setGeometry(
             ui::twipsToPixels(ButtonLefts[k - 1], ButtonTop, ButtonSize, ButtonSize));
         button->setPicture(h.up->pixmap());

@@ -20,7 +20,7 @@ namespace tolvar {
 
 namespace {
 
-struct ButtonSpec
+struct ButtonEntry
 {
     int index;
     const char *caption;
@@ -28,7 +28,7 @@ struct ButtonSpec
 };
 
 // Seen from the left: print, create, close; the array's indices follow the click handler.
-constexpr ButtonSpec Buttons[] = {
+constexpr ButtonEntry Buttons[] = {
     {2, "Print Instructions", 465}, {0, "Create Skeleton", 2250}, {1, "Close", 4035}};
 
 } // namespace
@@ -57,15 +57,15 @@ ScreenSaverWindow::ScreenSaverWindow(QWidget *parent) : QDialog(parent)
     m_text->setPlainText(shown.replace(QLatin1String("\r\n"), QLatin1String("\n")));
 
     QPushButton *byIndex[3] = {};
-    for (const ButtonSpec &spec : Buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
-        button->setGeometry(ui::twipsToPixels(spec.left, 2925, 1635, 405));
+    for (const ButtonEntry &entry : Buttons) {
+        auto *button = new QPushButton(QString::fromLatin1(entry.caption), this);
+        button->setObjectName(QStringLiteral("Command1(%1)").arg(entry.index));
+        button->setGeometry(ui::twipsToPixels(entry.left, 2925, 1635, 405));
         // Enter in the instructions must not create a form by accident.
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
-                [this, index = spec.index] { Command1_Click(index); });
-        byIndex[spec.index] = button;
+                [this, index = entry.index] { Command1_Click(index); });
+        byIndex[entry.index] = button;
     }
     setTabOrder(byIndex[0], m_text);
     setTabOrder(m_text, byIndex[1]);
