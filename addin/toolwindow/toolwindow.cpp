@@ -13,6 +13,7 @@
 #include "addin/host/outersize.h"
 #include "addin/host/traps.h"
 #include "addin/layout/aligncontrols.h"
+#include "addin/layout/layoutmenu.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/library/datacontrol.h"
 #include "platform/ui/commondialog.h"
@@ -71,6 +72,14 @@ ToolWindow::ToolWindow(QWidget *parent)
     m_formMenu = menuBar()->addMenu(QStringLiteral("Form"));
     m_formMenu->setObjectName(QStringLiteral("cur"));
     m_formMenu->setAccessibleName(QStringLiteral("Form"));
+    m_layoutMenu = menuBar()->addMenu(LayoutMenuCaption);
+    m_layoutMenu->setObjectName(QStringLiteral("lay"));
+    m_layoutMenu->setAccessibleName(QStringLiteral("Layout"));
+    for (qint16 i = 0; i < LayoutMenuItems.size(); ++i) {
+        QAction *item = m_layoutMenu->addAction(LayoutMenuItems[i]);
+        item->setObjectName(QStringLiteral("mnulay(%1)").arg(i));
+        connect(item, &QAction::triggered, this, [this, i] { mnulay_Click(i); });
+    }
     m_helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
     m_helpMenu->setObjectName(QStringLiteral("help"));
     m_helpMenu->setAccessibleName(QStringLiteral("Help"));
@@ -332,6 +341,11 @@ void ToolWindow::buttonClick(int id)
 void ToolWindow::mnucur_Click(qint16 index)
 {
     CreateGeneralMenu(index, [this](const QString &text) { setStatusText(text); });
+}
+
+void ToolWindow::mnulay_Click(qint16 index)
+{
+    LayoutMenuClick(index, [this](const QString &text) { setStatusText(text); });
 }
 
 void ToolWindow::hlp_Click(qint16 index)

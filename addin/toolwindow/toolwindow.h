@@ -52,11 +52,14 @@ public:
     DataControl *data() const { return m_data; }
     DBList *list() const { return m_list; }
     QMenu *formMenu() const { return m_formMenu; }
+    QMenu *layoutMenu() const { return m_layoutMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
 
     // The Form menu's `mnucur` array and the Help menu's `hlp` array.
     void mnucur_Click(qint16 index);
     void hlp_Click(qint16 index);
+    // The Layout menu's `mnulay` array.
+    void mnulay_Click(qint16 index);
 
     // Owns the help requests of this window's Help menu.
     ui::CommonDialog *CommonDialog1 = nullptr;
@@ -98,6 +101,7 @@ private:
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_status = nullptr;
     QMenu *m_formMenu = nullptr;
+    QMenu *m_layoutMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
 };
 

@@ -54,6 +54,11 @@ public:
     // Count reports this many instead of the number of controls when set.
     void setReportedCount(int count) { m_reportedCount = count; }
     void setActiveFormMissing(bool missing) { m_noForm = missing; }
+    // A property of the form itself, read through its Properties.
+    void setFormProperty(const QString &name, const Value &value)
+    {
+        m_form->properties.insert(name.toLower(), value);
+    }
 
     Value application()
     {
@@ -70,6 +75,11 @@ public:
         selection->enumerator([controls] { return controls; });
         form->property("SelectedControlTemplates",
                        [selection](const Values &) { return Value(selection); });
+        form->property("Properties", [this](const Values &args) {
+            if (args.size() != 1)
+                throw Error::wrongArguments();
+            return property(m_form, args.at(0).toString());
+        });
         project->property("ActiveForm", [this, form](const Values &) {
             if (m_noForm)
                 return Value::nothing();
@@ -131,6 +141,7 @@ private:
     }
 
     QList<std::shared_ptr<DesignerControl>> m_controls;
+    std::shared_ptr<DesignerControl> m_form = std::make_shared<DesignerControl>();
     QStringList m_log;
     int m_reportedCount = -1;
     bool m_noForm = false;

@@ -46,13 +46,18 @@ protected:
 TEST_F(MenusTest, MenuBarHasTheNamedItemsInOrder)
 {
     QStringList bar;
-    for (QMenu *menu : {window->formMenu(), window->helpMenu()}) {
+    for (QMenu *menu : {window->formMenu(), window->layoutMenu(), window->helpMenu()}) {
         QString line = menu->objectName() + ":" + menu->title();
         for (QAction *a : menu->actions())
             line += "|" + a->objectName() + "=" + (a->isSeparator() ? "-" : a->text());
         bar << line;
     }
     EXPECT_EQ(bar, QStringList({"cur:Form|mnucur(0)=Add general menu ",
+                                "lay:&Layout|mnulay(0)=Space Equally &Across|"
+                                "mnulay(1)=Space Equally &Down|"
+                                "mnulay(2)=Centre &Horizontally in Form|"
+                                "mnulay(3)=Centre &Vertically in Form|"
+                                "mnulay(4)=&Tab Order by Position",
                                 "help:Help|hlp(0)=Help Contents|hlp(1)=Using The Tolvar Add-In|"
                                 "hlp(2)=-|hlp(3)=About"}));
     auto *dialog = window->findChild<ui::CommonDialog *>("CommonDialog1");

@@ -87,11 +87,13 @@ TEST_F(ToolbarTest, WindowHasItsCaptionSizeListAndMenus)
     EXPECT_TRUE(window->findChild<QObject *>("Data1"));
     EXPECT_TRUE(window->findChild<QStatusBar *>("StatusBar1"));
     const auto menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), "Form");
     EXPECT_EQ(menus[0]->menu()->objectName(), "cur");
-    EXPECT_EQ(menus[1]->text(), "Help");
-    EXPECT_EQ(menus[1]->menu()->objectName(), "help");
+    EXPECT_EQ(menus[1]->text(), "&Layout");
+    EXPECT_EQ(menus[1]->menu()->objectName(), "lay");
+    EXPECT_EQ(menus[2]->text(), "Help");
+    EXPECT_EQ(menus[2]->menu()->objectName(), "help");
 }
 
 TEST_F(ToolbarTest, NoButtonIsHighlightedAtCreation)
