@@ -6,9 +6,11 @@
 
 #include "addin/toolwindow/toolwindow.h"
 #include "ide/designer/formcanvas.h"
+#include "ide/designer/mainwindow.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -202,6 +204,83 @@ TEST(LayoutInDesignerTest, AlignLeftMovesControlsPickedOnTheCanvas)
         lefts << canvas.controlRect(key).left();
     EXPECT_EQ(lefts.size(), 1);
     EXPECT_TRUE(workspace.isModified());
+}
+
+// The Layout menu on the demo's form in vbhost: each item moves the three selected controls
+// (or renumbers their tab order), the result is what the saved files hold, and Edit > Undo takes
+// back one item at a time.
+struct Spot
+{
+    double left, top;
+    int tabIndex;
+    bool operator==(const Spot &) const = default;
+};
+
+int demoFormId(const vbhost::Workspace &workspace)
+{
+    for (const auto &doc : workspace.documents())
+        if (doc.name == "frmMain")
+            return doc.id;
+    return -1;
+}
+
+QList<Spot> spots(const vbhost::Workspace &workspace)
+{
+    const int formId = demoFormId(workspace);
+    QList<Spot> result;
+    const auto all = workspace.controls(formId);
+    for (const QString &key : Selected)
+        for (const auto &c : all)
+            if (c.key == key)
+                result << Spot{c.left, c.top,
+                               workspace.property(formId, key, "TabIndex").toInteger()};
+    return result;
+}
+
+// cmdAdd, txtQuantity, cmdRemove: before, then after each Layout item in menu order.
+const QList<QList<Spot>> LayoutSteps = {
+    {{4200, 2895, 16}, {3120, 2940, 15}, {4200, 3360, 17}},
+    {{3420, 2895, 16}, {3120, 2940, 15}, {4200, 3360, 17}}, // gap -555
+    {{3420, 2895, 16}, {3120, 3172, 15}, {4200, 3360, 17}}, // gap -97.5, 3172.5 to even
+    {{2572, 2895, 16}, {2272, 3172, 15}, {3352, 3360, 17}}, // 2272.5 to even, less 3120
+    {{2572, 1868, 16}, {2272, 2145, 15}, {3352, 2333, 17}}, // 1867.5 to even, less 2895
+    {{2572, 1868, 15}, {2272, 2145, 16}, {3352, 2333, 17}}, // rows: cmdAdd; txtQuantity; ...
+};
+
+TEST(LayoutMenuInVbhostTest, EachItemIsOneUndoStepAndIsSaved)
+{
+    QTemporaryDir project;
+    copyDemo(project.path());
+    ui::FakeServices fake;
+    vbhost::MainWindow window(fake);
+    ASSERT_TRUE(window.openProject(project.filePath("Demo.vbp")));
+    vbhost::Workspace &workspace = window.workspace();
+    workspace.setActiveForm(demoFormId(workspace));
+    workspace.setSelection(Selected);
+    AddInSession session(workspace, &fake);
+    ASSERT_EQ(spots(workspace), LayoutSteps[0]);
+
+    for (int item = 0; item < 5; ++item) {
+        auto *action = tolvar::toolWindow()->findChild<QAction *>(QString("mnulay(%1)").arg(item));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        EXPECT_EQ(spots(workspace), LayoutSteps[item + 1]) << "item " << item;
+        EXPECT_EQ(tolvar::toolWindow()->statusText(), "");
+        QTest::qWait(600); // the developer's next choice comes after the add-in fell quiet
+    }
+    EXPECT_TRUE(fake.messageBoxes().isEmpty());
+
+    ASSERT_TRUE(window.saveProject());
+    vbhost::Workspace reopened;
+    reopened.open(project.filePath("Demo.vbp"));
+    EXPECT_EQ(spots(reopened), LayoutSteps[5]);
+
+    auto *undo = window.findChild<QAction *>("undo");
+    ASSERT_NE(undo, nullptr);
+    for (int step = 4; step >= 0; --step) {
+        undo->trigger();
+        EXPECT_EQ(spots(workspace), LayoutSteps[step]) << "after undoing item " << step;
+    }
 }
 
 } // namespace
