@@ -1,6 +1,6 @@
 // Shows the tool window, the about box or the splash window with the real services, for looking
 // at them and taking pictures under Xvfb:
-//   toolwindow_preview rest|highlight|formmenu|helpmenu|about|splash [seconds]
+//   toolwindow_preview rest|highlight|formmenu|layoutmenu|helpmenu|about|splash [seconds]
 // Prints the shown window's frame as "x y width height" on standard output.
 #include "addin/forms.h"
 #include "addin/host/addinfolder.h"
@@ -44,8 +44,9 @@ int main(int argc, char **argv)
             QApplication::sendEvent(button, &move);
         }
         if (state.endsWith(QLatin1String("menu"))) {
-            QMenu *menu =
-                state == QLatin1String("formmenu") ? window->formMenu() : window->helpMenu();
+            QMenu *menu = state == QLatin1String("formmenu")     ? window->formMenu()
+                          : state == QLatin1String("layoutmenu") ? window->layoutMenu()
+                                                                 : window->helpMenu();
             QTimer::singleShot(300, window, [window, menu] {
                 window->menuBar()->setActiveAction(menu->menuAction());
             });
