@@ -58,9 +58,10 @@ bool ProjectCommands::saveAs()
     request.filter = tr("Project Files (*.vbp)|*.vbp");
     request.forSave = true;
     request.defaultSuffix = QStringLiteral("vbp");
-    request.initialDir = m_workspace.isReadOnly()
-                             ? QDir::homePath()
-                             : QFileInfo(m_workspace.projectPath()).absolutePath();
+    const QFileInfo current(m_workspace.projectPath());
+    // A path naming a file opens its folder with the name filled in.
+    request.initialDir = QDir(m_workspace.isReadOnly() ? QDir::homePath() : current.absolutePath())
+                             .filePath(current.fileName());
     QString path;
     try {
         path = m_services.ShowOpen(m_window, request);
@@ -68,6 +69,22 @@ bool ProjectCommands::saveAs()
         return false;
     }
     if (path.isEmpty())
+        return false;
+    // Members are written beside the new project file: files of the same names there would be
+    // replaced, which the dialog asked about only for the project file.
+    const QDir folder = QFileInfo(QDir::fromNativeSeparators(path)).absoluteDir();
+    QStringList taken;
+    if (folder != current.absoluteDir()) {
+        for (const DocumentInfo &d : m_workspace.documents()) {
+            if (folder.exists(QFileInfo(d.path).fileName()))
+                taken << QFileInfo(d.path).fileName();
+        }
+    }
+    if (!taken.isEmpty() &&
+        m_services.MsgBox(
+            tr("%1 already holds %2. Replace them with the project's files?")
+                .arg(QDir::toNativeSeparators(folder.path()), taken.join(QStringLiteral(", "))),
+            int(ui::mb::YesNo) | int(ui::mb::Exclamation), QStringLiteral("vbhost")) != ui::mb::Yes)
         return false;
     try {
         m_workspace.saveAs(QDir::fromNativeSeparators(path));
