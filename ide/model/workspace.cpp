@@ -134,6 +134,9 @@ void Workspace::saveDocument(int documentId)
     } catch (const WriteError &e) {
         d->updateModified();
         throw WorkspaceError(e.fileName(), 0, e.message());
+    } catch (const ParseError &e) {
+        d->updateModified();
+        throw WorkspaceError(e.fileName(), e.line(), e.message());
     }
     d->announce(Change::Documents, documentId);
 }
