@@ -3,6 +3,7 @@
 #include "helpbrowser.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -14,7 +15,10 @@
 #include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -25,7 +29,29 @@ HelpWindow::HelpWindow(const QString &file, QWidget *parent) : QMainWindow(paren
 {
     setObjectName(QStringLiteral("helpview"));
     setWindowTitle(QStringLiteral("Help: ") + QFileInfo(file).fileName());
-    resize(900, 640);
+    // Wholly on the screen, frame included, however small the screen is.
+    if (const QScreen *s = screen()) {
+        const QRect room = s->availableGeometry().adjusted(0, 0, -16, -48);
+        const QSize size = QSize(900, 640).boundedTo(room.size());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, room));
+    } else {
+        resize(900, 640);
+    }
+    // Each key once: two shortcuts on the same key would cancel each other out.
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
+    // Escape clears a search or index field that holds text; elsewhere it closes the viewer.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        if (field && !field->text().isEmpty())
+            field->clear();
+        else
+            close();
+    });
 
     m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("topic"));

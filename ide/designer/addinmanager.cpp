@@ -240,7 +240,7 @@ void AddInManager::load(const QString &progId)
         if (generation != server->generation)
             return;
         serverEnded(server, code == -1 ? tr("the add-in crashed")
-                                       : tr("the add-in ended (exit code %1)").arg(code));
+                                       : tr("the add-in ended by itself (exit code %1)").arg(code));
     });
     connect(launcher, &ServerLauncher::connected, this, [this, server, generation] {
         if (generation != server->generation || !server->launcher)
@@ -249,7 +249,8 @@ void AddInManager::load(const QString &progId)
             connect(connection.get(), &automation::PeerConnection::disconnected, this,
                     [this, server, generation] {
                         if (generation == server->generation)
-                            serverEnded(server, tr("the add-in closed its connection"));
+                            serverEnded(server, tr("the add-in ended by itself: it closed "
+                                                   "its connection to vbhost"));
                     });
         }
     });
@@ -290,6 +291,7 @@ void AddInManager::serverEnded(Server *server, const QString &why)
     if (server->state == State::Unloaded)
         return;
     const bool expected = server->state == State::Unloading;
+    const bool hadConnected = server->object != nullptr;
     ++server->generation;
     if (server->launcher) {
         server->launcher->disconnect(this);
@@ -302,12 +304,14 @@ void AddInManager::serverEnded(Server *server, const QString &why)
         retire(std::move(server->launcher));
     }
     server->object.reset();
-    if (expected) {
-        // DisconnectAddIn removes its items; an add-in that could not is tidied up here.
-        m_workspace.removeMenuItemsOf(server->progId);
-    } else {
+    // Its commands would only say it is gone; an add-in that ended normally removed them.
+    m_workspace.removeMenuItemsOf(server->progId);
+    if (!expected) {
         server->error = why;
-        writeLoaded(server->progId, false);
+        // One that ran and then ended keeps the user's choice to load it; one that never got
+        // as far as connecting would fail again at every start.
+        if (!hadConnected)
+            writeLoaded(server->progId, false);
     }
     setState(server, State::Unloaded);
     if (!expected)

@@ -20,7 +20,8 @@ class Workspace;
 // Loading starts the add-in's server, creates its object and calls ConnectAddIn(application);
 // unloading calls DisconnectAddIn(0). Neither waits: replies and failures arrive later, and an
 // add-in that crashes, hangs or exits never takes the environment with it. The loaded state goes
-// back to VB.INI as "1" or "0".
+// back to VB.INI as "1" or "0" when the user loads or unloads; an add-in that ends by itself
+// leaves it as it was (one that never connected is marked "0").
 class AddInManager : public QObject
 {
     Q_OBJECT

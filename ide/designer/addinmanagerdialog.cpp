@@ -25,7 +25,7 @@ QString stateText(AddInManager::State state, const QString &error)
     case AddInManager::State::Unloaded:
         break;
     }
-    return error.isEmpty() ? QString() : AddInManagerDialog::tr("not running: %1").arg(error);
+    return error.isEmpty() ? QString() : AddInManagerDialog::tr("not loaded: %1").arg(error);
 }
 } // namespace
 
@@ -39,6 +39,10 @@ AddInManagerDialog::AddInManagerDialog(AddInManager &manager, QWidget *parent)
     label->setObjectName(QStringLiteral("availableLabel"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("addInList"));
+    // A reason why an add-in is not loaded is read whole, on as many lines as it takes.
+    m_list->setWordWrap(true);
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setResizeMode(QListView::Adjust);
     label->setBuddy(m_list);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);
@@ -52,7 +56,7 @@ AddInManagerDialog::AddInManagerDialog(AddInManager &manager, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(&m_manager, &AddInManager::stateChanged, this, &AddInManagerDialog::updateStates);
-    resize(420, 280);
+    resize(480, 300);
     fill();
 }
 

@@ -5,8 +5,10 @@
 #include "ide/designer/codeview.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/designer/formdesigner.h"
+#include "ide/designer/projectcommands.h"
 #include "ide/designer/projectexplorer.h"
 #include "ide/designer/propertylist.h"
+#include "ide/designer/windowplacement.h"
 #include "ide/files/codepage.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/services.h"
@@ -63,6 +65,9 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->addWidget(m_status, 1);
 
+    m_project = new ProjectCommands(*m_workspace, *m_explorer, m_services, this);
+    connect(m_project, &ProjectCommands::aboutToWrite, this, &MainWindow::commitCode);
+    connect(m_project, &ProjectCommands::status, m_status, &QLabel::setText);
     createMenus();
 
     connect(m_explorer, &ProjectExplorer::openDesigner, this, &MainWindow::openDesigner);
@@ -126,6 +131,7 @@ void MainWindow::createMenus()
     m_save = file->addAction(tr("&Save Project"), this, [this] { saveProject(); });
     m_save->setObjectName(QStringLiteral("saveProject"));
     m_save->setShortcut(QKeySequence::Save);
+    file->addAction(m_project->saveAsAction());
     QAction *closeProject = file->addAction(tr("&Close Project"), this, [this] {
         if (!maybeSave())
             return;
@@ -176,6 +182,12 @@ void MainWindow::createMenus()
     });
     object->setObjectName(QStringLiteral("viewObject"));
     object->setShortcut(QKeySequence(tr("Shift+F7")));
+
+    QMenu *projectMenu = bar->addMenu(tr("&Project"));
+    projectMenu->setObjectName(QStringLiteral("projectMenu"));
+    projectMenu->setAccessibleName(tr("Project"));
+    projectMenu->addAction(m_project->addFileAction());
+    projectMenu->addAction(m_project->removeFileAction());
 
     m_addInsMenu = bar->addMenu(tr("&Add-Ins"));
     m_addInsMenu->setObjectName(QStringLiteral("addInsMenu"));
@@ -240,7 +252,10 @@ void MainWindow::showMessage(const QString &text, int icon)
 void MainWindow::updateTitle()
 {
     QString name = m_workspace->hasProject() ? m_workspace->projectName() : tr("(no project)");
-    setWindowTitle(QStringLiteral("%1[*] - vbhost [design]").arg(name));
+    if (m_workspace->isReadOnly())
+        name += tr(" [read-only]");
+    // The desktop adds the program's name itself.
+    setWindowTitle(QStringLiteral("%1[*] [design]").arg(name));
     setWindowModified(m_workspace->isModified());
     m_save->setEnabled(m_workspace->hasProject());
     m_undo->setEnabled(m_workspace->canUndo());
@@ -260,14 +275,19 @@ void MainWindow::projectChanged()
     }
 }
 
-bool MainWindow::maybeSave()
+void MainWindow::commitCode()
 {
-    if (!m_workspace->hasProject() || !m_workspace->isModified())
-        return true;
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
         if (auto *code = qobject_cast<CodeView *>(w->widget()))
             code->commit();
     }
+}
+
+bool MainWindow::maybeSave()
+{
+    if (!m_workspace->hasProject() || !m_workspace->isModified())
+        return true;
+    commitCode();
     const int answer = m_services.MsgBox(
         tr("Save changes to the project \"%1\"?").arg(m_workspace->projectName()),
         int(ui::mb::YesNoCancel) | int(ui::mb::Exclamation), QStringLiteral("vbhost"));
@@ -280,15 +300,19 @@ bool MainWindow::saveProject()
 {
     if (!m_workspace->hasProject())
         return false;
-    for (QMdiSubWindow *w : m_mdi->subWindowList()) {
-        if (auto *code = qobject_cast<CodeView *>(w->widget()))
-            code->commit();
-    }
+    // A project that cannot be written where it is goes elsewhere.
+    if (m_workspace->isReadOnly())
+        return m_project->saveAs();
+    commitCode();
     try {
         m_workspace->save();
     } catch (const WorkspaceError &e) {
-        showMessage(tr("The project could not be saved.\n\n%1").arg(e.text()), ui::mb::Critical);
-        return false;
+        const QString text = tr("The project could not be saved.\n\n%1").arg(e.text());
+        m_status->setText(text);
+        const int answer =
+            m_services.MsgBox(text + tr("\n\nSave it elsewhere with Save Project As?"),
+                              int(ui::mb::YesNo) | int(ui::mb::Critical), QStringLiteral("vbhost"));
+        return answer == ui::mb::Yes && m_project->saveAs();
     }
     m_status->setText(tr("Saved %1").arg(m_workspace->projectPath()));
     updateTitle();
@@ -357,6 +381,12 @@ bool MainWindow::openWithoutAsking(const QString &path, int codePage)
     return true;
 }
 
+QRect MainWindow::workspaceArea() const
+{
+    // Before the main window is laid out the area may be tiny; windows still get a usable size.
+    return m_mdi->viewport()->rect() | QRect(0, 0, 400, 300);
+}
+
 FormDesigner *MainWindow::designer(int formId) const
 {
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
@@ -380,12 +410,12 @@ FormDesigner *MainWindow::openDesigner(int formId)
     w->setProperty(kDocumentProperty, formId);
     w->setProperty(kIsCodeProperty, false);
     w->setAttribute(Qt::WA_DeleteOnClose);
+    // Tied to the workspace, which goes before the windows when vbhost quits.
+    connect(w, &QObject::destroyed, m_workspace.get(),
+            [this, w, formId] { designerClosed(w, formId); });
     // Room for the whole form where the area allows it.
-    const QSize hint = d->sizeHint() + QSize(24, 40);
-    const QSize room = m_mdi->viewport()->size();
-    w->resize(std::min(hint.width(), std::max(room.width(), 400)),
-              std::min(hint.height(), std::max(room.height(), 300)));
     w->show();
+    w->setGeometry(placeWithin(QRect(w->pos(), d->sizeHint() + QSize(24, 40)), workspaceArea()));
     m_mdi->setActiveSubWindow(w);
     m_workspace->setActiveForm(formId);
     d->setFocus();
@@ -408,8 +438,8 @@ CodeView *MainWindow::openCode(int documentId)
     w->setProperty(kDocumentProperty, documentId);
     w->setProperty(kIsCodeProperty, true);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->resize(640, 420);
     w->show();
+    w->setGeometry(placeWithin(QRect(w->pos(), QSize(640, 420)), workspaceArea()));
     m_mdi->setActiveSubWindow(w);
     c->setFocus();
     return c;
@@ -417,15 +447,30 @@ CodeView *MainWindow::openCode(int documentId)
 
 void MainWindow::subWindowActivated(QMdiSubWindow *window)
 {
-    // ActiveForm is the form of the active designer; a code window makes no form active.
+    // ActiveForm is the form of the designer active last while it stays open: a code window,
+    // the property list or the explorer in front leaves it as it is.
     if (!window)
         return;
     if (auto *d = qobject_cast<FormDesigner *>(window->widget())) {
         if (m_workspace->activeForm() != d->formId())
             m_workspace->setActiveForm(d->formId());
-    } else if (m_workspace->activeForm() != -1) {
-        m_workspace->setActiveForm(-1);
     }
+}
+
+void MainWindow::designerClosed(QMdiSubWindow *closed, int formId)
+{
+    if (m_workspace->activeForm() != formId)
+        return;
+    const QList<QMdiSubWindow *> recent = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = recent.crbegin(); it != recent.crend(); ++it) {
+        if (*it == closed)
+            continue;
+        if (auto *d = qobject_cast<FormDesigner *>((*it)->widget())) {
+            m_workspace->setActiveForm(d->formId());
+            return;
+        }
+    }
+    m_workspace->setActiveForm(-1);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

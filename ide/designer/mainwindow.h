@@ -18,6 +18,7 @@ namespace vbhost {
 class AddInManager;
 class CodeView;
 class FormDesigner;
+class ProjectCommands;
 class ProjectExplorer;
 class PropertyList;
 class Workspace;
@@ -39,6 +40,7 @@ public:
     PropertyList *propertyList() const { return m_properties; }
     QMdiArea *mdiArea() const { return m_mdi; }
     QMenu *addInsMenu() const { return m_addInsMenu; }
+    ProjectCommands &projectCommands() const { return *m_project; }
 
     // Opens a project after asking about unsaved changes; a file that cannot be read is named
     // with its line in a message and the open project stays. True when the project opened.
@@ -68,9 +70,13 @@ private:
     void updateTitle();
     void projectChanged();
     void subWindowActivated(QMdiSubWindow *window);
+    void designerClosed(QMdiSubWindow *closed, int formId);
     void chooseOpenProject();
     bool openWithoutAsking(const QString &path, int codePage = 0);
     void showMessage(const QString &text, int icon);
+    // Code windows hand over what was typed.
+    void commitCode();
+    QRect workspaceArea() const;
 
     ui::Services &m_services;
     std::unique_ptr<Workspace> m_workspace;
@@ -78,6 +84,7 @@ private:
     QMdiArea *m_mdi;
     ProjectExplorer *m_explorer;
     PropertyList *m_properties;
+    ProjectCommands *m_project = nullptr;
     QMenu *m_addInsMenu = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_save = nullptr;

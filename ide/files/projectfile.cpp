@@ -319,6 +319,27 @@ void ProjectFile::addMember(ProjectMember::Kind kind, const QString &name,
     reindex();
 }
 
+bool ProjectFile::setMemberPath(const QString &relativePath, const QString &newPath)
+{
+    requireOneLine(newPath, "a member path");
+    for (const Indexed &ix : m_index) {
+        ProjectMember m;
+        if (!memberFromEntry(ix.entry, &m) ||
+            m.path.compare(relativePath, Qt::CaseInsensitive) != 0)
+            continue;
+        // Only the path changes: the key, the name and its spacing stay as written.
+        const QString value = ix.entry.value;
+        const qsizetype at = value.lastIndexOf(m.path);
+        TextLine &l = m_lines[ix.lineIndex];
+        const qsizetype eq = l.text.indexOf('=');
+        l.text = l.text.left(eq + 1) +
+                 m_codePage.encode(value.left(at) + newPath + value.mid(at + m.path.size()));
+        reindex();
+        return true;
+    }
+    return false;
+}
+
 bool ProjectFile::removeMember(const QString &relativePath)
 {
     for (const Indexed &ix : m_index) {

@@ -68,6 +68,8 @@ public:
     // Adds Form=path / Module=Name; path / Class=Name; path after the last member line.
     void addMember(ProjectMember::Kind kind, const QString &name, const QString &relativePath);
     bool removeMember(const QString &relativePath); // compared without regard to case
+    // Points a member's line at another file, in place; false when no member has that path.
+    bool setMemberPath(const QString &relativePath, const QString &newPath);
     // The member's file on this system: backslashes become separators, relative to the project
     // folder; a name differing only in letter case from a file on disk finds that file.
     QString memberFilePath(const QString &relativePath) const;

@@ -297,7 +297,7 @@ public:
         });
         method(QStringLiteral("AddFile"), [this](const Values &args) {
             expectArgs(args, 1, 1);
-            return Value(data().addFile(args[0].toString(), FromAddIn));
+            return Value(data().addFile(args[0].toString(), FromAddIn).name());
         });
         property(QStringLiteral("Name"),
                  [this](const Values &) { return Value(data().project->name()); });

@@ -4,7 +4,10 @@
 #include "ide/model/propertytable.h"
 #include "ide/model/workspacedata_p.h"
 
+#include "ide/files/parseerror.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <cmath>
 
 namespace vbhost {
@@ -95,6 +98,49 @@ bool Workspace::isModified() const
     return d->isModified();
 }
 
+void Workspace::saveAs(const QString &vbpPath)
+{
+    d->saveAs(vbpPath);
+}
+
+bool Workspace::isReadOnly() const
+{
+    if (!d->project)
+        return false;
+    const QFileInfo file(d->project->fileName());
+    return !QFileInfo(d->projectFolder()).isWritable() || (file.exists() && !file.isWritable());
+}
+
+int Workspace::addFile(const QString &path)
+{
+    return d->addFile(path, Origin::Designer).id;
+}
+
+void Workspace::removeFile(int documentId)
+{
+    Document *doc = d->document(documentId);
+    if (!doc)
+        throw Error::invalidCall();
+    d->removeFile(*doc, Origin::Designer);
+}
+
+void Workspace::saveDocument(int documentId)
+{
+    Document *doc = d->document(documentId);
+    if (!doc)
+        return;
+    try {
+        d->saveDocument(*doc);
+    } catch (const WriteError &e) {
+        d->updateModified();
+        throw WorkspaceError(e.fileName(), 0, e.message());
+    } catch (const ParseError &e) {
+        d->updateModified();
+        throw WorkspaceError(e.fileName(), e.line(), e.message());
+    }
+    d->announce(Change::Documents, documentId);
+}
+
 QList<DocumentInfo> Workspace::documents() const
 {
     QList<DocumentInfo> out;
@@ -108,10 +154,9 @@ DocumentInfo Workspace::document(int id) const
     const Document *doc = d->document(id);
     if (!doc)
         return {};
-    QString path = doc->path;
-    if (doc->isNew)
-        path = QDir(d->projectFolder()).absoluteFilePath(doc->name() + QStringLiteral(".frm"));
-    return DocumentInfo{doc->id, doc->kind, doc->name(), path, doc->isNew};
+    const QString path = doc->isNew ? d->newFileTarget(*doc, QDir(d->projectFolder())) : doc->path;
+    return DocumentInfo{doc->id, doc->kind,  doc->name(),
+                        path,    doc->isNew, doc->isNew || doc->dirty};
 }
 
 int Workspace::activeForm() const

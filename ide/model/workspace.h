@@ -22,6 +22,7 @@ struct DocumentInfo
     QString name;       // the form's Name, or the module's or class's VB_Name
     QString path;       // absolute; for a form added since the last save, where save will write it
     bool isNew = false; // not on disk yet
+    bool modified = false; // changed since it was read or written, or not written yet
 };
 
 // A form, module or class the project names whose file is not there.
@@ -125,7 +126,21 @@ public:
     // Writes every changed file (new forms beside the project, as NAME.frm) and the .vbp.
     // Throws WorkspaceError; files not yet written keep their unsaved state.
     void save();
+    // Writes the project file and every member into the folder of vbpPath (members under the
+    // project's folder keep their places there, the others go beside the new project file),
+    // then goes on with the copy. Nothing changes when a write fails (WorkspaceError).
+    void saveAs(const QString &vbpPath);
     bool isModified() const;
+    // The project's folder or file cannot be written: save would fail.
+    bool isReadOnly() const;
+
+    // Adds a .frm, .bas or .cls; one from outside the project's folder joins as a copy that
+    // save writes there. Returns its id. Throws automation::Error (53, 321, 727 and the like).
+    int addFile(const QString &path);
+    // Takes the member out of the project; its file stays on disk.
+    void removeFile(int documentId);
+    // Writes one member (beside the project when it was never written). Throws WorkspaceError.
+    void saveDocument(int documentId);
 
     // --- Explorer ------------------------------------------------------------------------
     QList<DocumentInfo> documents() const; // project order

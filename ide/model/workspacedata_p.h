@@ -5,6 +5,7 @@
 #include "ide/model/addinmenu.h"
 #include "ide/model/workspace.h"
 
+#include <QDir>
 #include <QHash>
 #include <QTimer>
 #include <memory>
@@ -25,6 +26,8 @@ struct Document
     QString path;       // absolute
     bool isNew = false; // never written
     bool dirty = false;
+    // A file from outside the project's folder, taken in as a copy: save writes it at path.
+    QString copyOf;
     QHash<quint64, ControlNode *> nodes;
     QHash<const ControlNode *, quint64> uids;
     QList<quint64> selection; // in the order the controls were selected
@@ -52,6 +55,7 @@ struct UndoStep
         bool dirty;
         QList<quint64> uidOrder; // root first, then FormFile::controls()
         QList<quint64> selection;
+        QString copyOf;
     };
     QHash<int, DocumentState> documents;
 };
@@ -118,8 +122,11 @@ public:
     void open(const QString &vbpPath, int codePage);
     void close();
     void save();
+    void saveAs(const QString &vbpPath);
+    void saveDocument(Document &doc);
     Document &addFormTemplate(Origin origin);
-    QString addFile(const QString &path, Origin origin);
+    Document &addFile(const QString &path, Origin origin);
+    void removeFile(Document &doc, Origin origin);
     ControlNode &addControl(Document &doc, ControlNode &container, const QString &className,
                             Origin origin);
     ControlNode &addMenu(Document &doc, const QString &name, ControlNode *parentMenu,
@@ -130,6 +137,9 @@ public:
     void setSelection(Document &doc, const QList<quint64> &uids);
 
     QString projectFolder() const;
+    // Where save writes a document not written yet: a copy keeps its file name, a new one is
+    // named after itself; an existing file is never replaced.
+    QString newFileTarget(const Document &doc, const QDir &folder) const;
     QString uniqueDocumentName(const QString &base) const;
     QString uniqueControlName(const Document &doc, const QString &base) const;
     bool documentNameInUse(const QString &name, const Document *except) const;

@@ -61,6 +61,56 @@ WorkspaceError fromParseError(const ParseError &e)
     return WorkspaceError(e.fileName(), e.line(), e.message());
 }
 
+QString extensionFor(DocumentKind kind)
+{
+    return kind == DocumentKind::Form    ? QStringLiteral(".frm")
+           : kind == DocumentKind::Class ? QStringLiteral(".cls")
+                                         : QStringLiteral(".bas");
+}
+
+QString kindWord(DocumentKind kind)
+{
+    return kind == DocumentKind::Form    ? QStringLiteral("form")
+           : kind == DocumentKind::Class ? QStringLiteral("class")
+                                         : QStringLiteral("module");
+}
+
+ProjectMember::Kind memberKindFor(DocumentKind kind)
+{
+    return kind == DocumentKind::Form    ? ProjectMember::Kind::Form
+           : kind == DocumentKind::Class ? ProjectMember::Kind::Class
+                                         : ProjectMember::Kind::Module;
+}
+
+QString projectRelative(const QDir &folder, const QString &path)
+{
+    QString rel = folder.relativeFilePath(path);
+    rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return rel;
+}
+
+bool isInside(const QDir &folder, const QString &path)
+{
+    const QString rel = folder.relativeFilePath(path);
+    return !rel.startsWith(QLatin1String("../")) && rel != QLatin1String("..") &&
+           !QDir::isAbsolutePath(rel);
+}
+
+// A form's binary side file goes along with it; a form without one has nothing to take.
+void copySideFile(DocumentKind kind, const QString &from, const QString &to)
+{
+    if (kind != DocumentKind::Form || from.isEmpty())
+        return;
+    const QFileInfo source(from);
+    const QString frx = source.absolutePath() + u'/' + source.completeBaseName() + ".frx";
+    if (!QFileInfo(frx).isFile())
+        return;
+    const QFileInfo target(to);
+    const QString copy = target.absolutePath() + u'/' + target.completeBaseName() + ".frx";
+    if (QFileInfo(frx).canonicalFilePath() != QFileInfo(copy).canonicalFilePath())
+        writeFileSafely(copy, readWholeFile(frx));
+}
+
 } // namespace
 
 // --- operations -------------------------------------------------------------------------
@@ -161,29 +211,11 @@ void WorkspaceData::save()
         listed << QFileInfo(project->memberFilePath(m.path)).absoluteFilePath();
     try {
         for (auto &d : documents) {
-            if (d->isNew) {
-                // Beside the project, named after the form; an existing file is never replaced.
-                const QString ext = d->kind == DocumentKind::Form    ? QStringLiteral(".frm")
-                                    : d->kind == DocumentKind::Class ? QStringLiteral(".cls")
-                                                                     : QStringLiteral(".bas");
-                QString candidate = folder.absoluteFilePath(d->name() + ext);
-                for (int n = 2; QFileInfo::exists(candidate); ++n)
-                    candidate = folder.absoluteFilePath(d->name() + QString::number(n) + ext);
-                d->file->saveAs(candidate);
-                d->path = candidate;
-                d->isNew = false;
-                d->dirty = false;
-            } else if (d->dirty) {
-                d->file->save();
-                d->dirty = false;
-            }
+            if (d->isNew || d->dirty)
+                saveDocument(*d);
             if (!listed.contains(d->path)) {
-                const auto kind = d->kind == DocumentKind::Form    ? ProjectMember::Kind::Form
-                                  : d->kind == DocumentKind::Class ? ProjectMember::Kind::Class
-                                                                   : ProjectMember::Kind::Module;
-                QString rel = folder.relativeFilePath(d->path);
-                rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
-                project->addMember(kind, d->name(), rel);
+                project->addMember(memberKindFor(d->kind), d->name(),
+                                   projectRelative(folder, d->path));
                 listed << d->path;
                 projectDirty = true;
             }
@@ -192,12 +224,116 @@ void WorkspaceData::save()
             project->save();
             projectDirty = false;
         }
+    } catch (const ParseError &e) {
+        updateModified();
+        throw fromParseError(e);
     } catch (const WriteError &e) {
         updateModified();
         throw WorkspaceError(e.fileName(), 0, e.message());
     }
     ++saveCount;
     announce(Workspace::Change::Project, -1);
+}
+
+QString WorkspaceData::newFileTarget(const Document &doc, const QDir &folder) const
+{
+    const QFileInfo planned(doc.copyOf.isEmpty() ? doc.name() + extensionFor(doc.kind) : doc.path);
+    QString candidate = folder.absoluteFilePath(planned.fileName());
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = folder.absoluteFilePath(planned.completeBaseName() + QString::number(n) + u'.' +
+                                            planned.suffix());
+    return candidate;
+}
+
+void WorkspaceData::saveDocument(Document &doc)
+{
+    if (doc.isNew) {
+        const QString target = newFileTarget(doc, QDir(projectFolder()));
+        doc.file->saveAs(target);
+        copySideFile(doc.kind, doc.copyOf, target);
+        doc.path = target;
+        doc.isNew = false;
+        doc.copyOf.clear();
+    } else {
+        doc.file->save();
+    }
+    doc.dirty = false;
+}
+
+void WorkspaceData::saveAs(const QString &vbpPath)
+{
+    if (!project)
+        throw WorkspaceError(QString(), 0, QStringLiteral("No project is open"));
+    const QString target = QFileInfo(vbpPath).absoluteFilePath();
+    if (target == QFileInfo(project->fileName()).absoluteFilePath()) {
+        save();
+        return;
+    }
+    const QDir from(projectFolder());
+    const QDir to(QFileInfo(target).absolutePath());
+    ProjectFile copy = *project;
+    copy.setFileName(target);
+    // Members under the project's folder keep their places; the others go beside the copy.
+    QList<std::pair<QString, QString>> moved;
+    QList<std::pair<Document *, QString>> plan;
+    for (const auto &d : documents) {
+        QString dest;
+        if (d->isNew) {
+            dest = newFileTarget(*d, to);
+            copy.addMember(memberKindFor(d->kind), d->name(), projectRelative(to, dest));
+        } else if (isInside(from, d->path)) {
+            dest = to.absoluteFilePath(from.relativeFilePath(d->path));
+        } else {
+            dest = to.absoluteFilePath(QFileInfo(d->path).fileName());
+            for (const ProjectMember &m : project->members()) {
+                if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == d->path) {
+                    const QString rel = projectRelative(to, dest);
+                    copy.setMemberPath(m.path, rel);
+                    moved << std::pair{m.path, rel};
+                }
+            }
+        }
+        plan << std::pair{d.get(), dest};
+    }
+    // Everything is written before anything changes, so a failure leaves the project as it was.
+    try {
+        for (const auto &[doc, dest] : plan) {
+            QDir().mkpath(QFileInfo(dest).absolutePath());
+            writeFileSafely(dest, doc->file->toBytes());
+            copySideFile(doc->kind, doc->isNew ? doc->copyOf : doc->path, dest);
+        }
+        writeFileSafely(target, copy.toBytes());
+    } catch (const ParseError &e) {
+        throw fromParseError(e);
+    } catch (const WriteError &e) {
+        throw WorkspaceError(e.fileName(), 0, e.message());
+    }
+    for (const auto &[doc, dest] : plan) {
+        doc->path = dest;
+        doc->file->setFileName(dest);
+        doc->isNew = false;
+        doc->dirty = false;
+        doc->copyOf.clear();
+    }
+    *project = std::move(copy);
+    projectDirty = false;
+    // Undo goes on with the copy: its steps name the moved members where they now are.
+    const auto repoint = [&](UndoStep &step) {
+        ProjectFile p = ProjectFile::fromBytes(step.projectBytes, target, project->codePage());
+        for (const auto &[old, now] : moved)
+            p.setMemberPath(old, now);
+        step.projectBytes = p.toBytes();
+    };
+    try {
+        for (UndoStep &step : undoStack)
+            repoint(step);
+        if (openStep)
+            repoint(*openStep);
+    } catch (const ParseError &) {
+    }
+    ++saveCount;
+    announce(Workspace::Change::Project, -1);
+    announce(Workspace::Change::Documents, -1);
 }
 
 Document &WorkspaceData::addFormTemplate(Origin origin)
@@ -232,7 +368,7 @@ Document &WorkspaceData::addFormTemplate(Origin origin)
     return ref;
 }
 
-QString WorkspaceData::addFile(const QString &path, Origin origin)
+Document &WorkspaceData::addFile(const QString &path, Origin origin)
 {
     if (!project)
         throw Error::notSet();
@@ -243,19 +379,14 @@ QString WorkspaceData::addFile(const QString &path, Origin origin)
         throw Error(75, QStringLiteral("Path/File access error"));
     const QString ext = fi.suffix().toLower();
     DocumentKind kind;
-    ProjectMember::Kind memberKind;
-    if (ext == u"frm") {
+    if (ext == u"frm")
         kind = DocumentKind::Form;
-        memberKind = ProjectMember::Kind::Form;
-    } else if (ext == u"cls") {
+    else if (ext == u"cls")
         kind = DocumentKind::Class;
-        memberKind = ProjectMember::Kind::Class;
-    } else if (ext == u"bas") {
+    else if (ext == u"bas")
         kind = DocumentKind::Module;
-        memberKind = ProjectMember::Kind::Module;
-    } else {
+    else
         throw Error(321, QStringLiteral("Invalid file format"));
-    }
     const QString canonical = fi.canonicalFilePath();
     for (const auto &d : documents) {
         if (QFileInfo(d->path).canonicalFilePath() == canonical)
@@ -270,23 +401,69 @@ QString WorkspaceData::addFile(const QString &path, Origin origin)
         throw Error(321, QStringLiteral("Invalid file format: %1").arg(e.text()));
     }
     const QString name = file->moduleName();
-    if (name.isEmpty() || documentNameInUse(name, nullptr))
+    if (name.isEmpty())
         throw nameInUseError(name);
+    for (const auto &d : documents) {
+        if (d->name().compare(name, Qt::CaseInsensitive) == 0)
+            throw Error(727, QStringLiteral("The project already holds a %1 named '%2', so '%3' "
+                                            "was not added")
+                                 .arg(kindWord(d->kind), d->name(), fi.fileName()));
+    }
+    // A file from elsewhere (an add-in's template) joins as a copy in the project's folder, so
+    // the project stays whole when moved and the file it came from is never written.
+    const QDir folder(projectFolder());
+    const bool outside = !isInside(QDir(folder.canonicalPath()), canonical);
+    QString docPath = fi.absoluteFilePath();
+    if (outside) {
+        docPath = folder.absoluteFilePath(fi.fileName());
+        bool taken = QFileInfo::exists(docPath);
+        for (const auto &d : documents)
+            taken = taken || d->path.compare(docPath, Qt::CaseInsensitive) == 0;
+        if (taken)
+            throw Error(727, QStringLiteral("A file named '%1' is already in the project's "
+                                            "folder %2, so '%3' was not added")
+                                 .arg(fi.fileName(), QDir::toNativeSeparators(folder.path()),
+                                      QDir::toNativeSeparators(fi.absoluteFilePath())));
+    }
     beginChange(origin, nullptr);
-    QString rel = QDir(projectFolder()).relativeFilePath(fi.absoluteFilePath());
-    rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    project->addMember(memberKind, name, rel);
-    projectDirty = true;
     auto doc = std::make_unique<Document>();
     doc->id = nextDocumentId++;
     doc->kind = kind;
-    doc->path = fi.absoluteFilePath();
+    doc->path = docPath;
     doc->file = std::move(file);
+    if (outside) {
+        doc->file->setFileName(docPath);
+        doc->copyOf = fi.absoluteFilePath();
+        doc->isNew = true;
+    } else {
+        project->addMember(memberKindFor(kind), name, projectRelative(folder, docPath));
+        projectDirty = true;
+    }
     indexDocument(*doc);
-    const int id = doc->id;
+    Document &ref = *doc;
     documents.push_back(std::move(doc));
+    announce(Workspace::Change::Documents, ref.id);
+    return ref;
+}
+
+void WorkspaceData::removeFile(Document &doc, Origin origin)
+{
+    beginChange(origin, &doc);
+    for (const ProjectMember &m : project->members()) {
+        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == doc.path) {
+            project->removeMember(m.path);
+            projectDirty = true;
+            break;
+        }
+    }
+    const int id = doc.id;
+    std::erase_if(documents, [id](const auto &d) { return d->id == id; });
+    if (activeForm == id) {
+        activeForm = -1;
+        emit q->activeFormChanged(-1);
+        emit q->selectionChanged();
+    }
     announce(Workspace::Change::Documents, id);
-    return name;
 }
 
 ControlNode &WorkspaceData::addControl(Document &doc, ControlNode &container,

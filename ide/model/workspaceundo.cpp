@@ -21,7 +21,7 @@ UndoStep::DocumentState WorkspaceData::snapshot(const Document &doc) const
 {
     UndoStep::DocumentState s{doc.kind, doc.file->toBytes(), doc.file->fileName(),
                               doc.path, doc.isNew,           doc.dirty,
-                              {},       doc.selection};
+                              {},       doc.selection,       doc.copyOf};
     if (const ControlNode *root = doc.file->root()) {
         s.uidOrder << doc.uids.value(root);
         for (const ControlNode *n : doc.file->controls())
@@ -114,6 +114,7 @@ std::unique_ptr<Document> WorkspaceData::restoreDocument(int id, const UndoStep:
     doc->path = s.path;
     doc->isNew = s.isNew;
     doc->dirty = s.dirty;
+    doc->copyOf = s.copyOf;
     indexDocument(*doc, s.uidOrder);
     for (quint64 uid : s.selection) {
         if (doc->nodes.contains(uid))

@@ -15,9 +15,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -30,6 +32,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTreeView>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +46,24 @@ QString withNewlines(QString text)
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     return text;
+}
+
+// Qt's own file dialog opens with its name column cut short; the columns take the width
+// their contents need once a folder is read, and the dialog the room to show them.
+void fitFileDialogColumns(QFileDialog &dialog)
+{
+    auto *view = dialog.findChild<QTreeView *>();
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    if (!view || !model)
+        return;
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, view, [view] {
+        for (int c = 0; c < view->header()->count(); ++c)
+            view->resizeColumnToContents(c);
+    });
+    if (const QScreen *screen = dialog.screen()) {
+        const QSize room = screen->availableGeometry().size() * 0.8;
+        dialog.resize(std::min(room.width(), 860), std::min(room.height(), 520));
+    }
 }
 
 QMessageBox::Icon messageIcon(int icon)
@@ -208,8 +229,9 @@ QString QtServices::ShowOpen(QWidget *parent, const OpenFileRequest &request)
     QFileDialog dialog(parent, request.title.isEmpty() ? QStringLiteral("Open") : request.title,
                        request.initialDir);
     dialog.setObjectName(QStringLiteral("ShowOpen"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(request.forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = nameFiltersFromCommonDialog(request.filter);
     if (!filters.isEmpty()) {
@@ -232,6 +254,7 @@ QString QtServices::ShowOpen(QWidget *parent, const OpenFileRequest &request)
             grid->addWidget(choices, row, 1);
         }
     }
+    fitFileDialogColumns(dialog);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         if (choices)
             *request.choice = choices->currentIndex();

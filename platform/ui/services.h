@@ -34,6 +34,9 @@ struct OpenFileRequest
     QString initialDir;
     bool cancelError = false; // cancelling raises 32755 "Cancel was selected."
     int filterIndex = 1;      // the filter entry selected first, counted from 1
+    // Asks for a file to write instead: a new name is fine, replacing one is confirmed.
+    bool forSave = false;
+    QString defaultSuffix; // added to a name typed without one, when saving
     // An extra list to choose from below the file name (a label and its entries); the index
     // chosen goes to *choice, which also gives the one shown first. Left alone on cancel.
     QString choiceLabel;

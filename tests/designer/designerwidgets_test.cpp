@@ -5,12 +5,15 @@
 #include "ide/designer/formdesigner.h"
 #include "ide/designer/mainwindow.h"
 #include "ide/designer/menupreview.h"
+#include "ide/designer/projectcommands.h"
 #include "ide/designer/projectexplorer.h"
 #include "ide/designer/propertylist.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"
 #include "platform/ui/twips.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -402,8 +405,52 @@ TEST_F(DesignerTest, ExplorerOpensDesignersAndCode)
     auto *code = qobject_cast<CodeView *>(window->mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(code, nullptr);
     EXPECT_EQ(code->documentId(), documentId("DemoMod"));
-    // A code window makes no form active: add-ins see ActiveForm as Nothing.
-    EXPECT_EQ(ws().activeForm(), -1);
+}
+
+TEST_F(DesignerTest, ActiveFormIsTheDesignerActiveLastWhileItStaysOpen)
+{
+    const Value project = automation::invoke(Value(ws().application()), "ActiveProject");
+    const auto activeForm = [&] {
+        const Value form = automation::invoke(project, "ActiveForm");
+        return form.toObject() ? automation::invoke(form, "Name").toString() : QString();
+    };
+    window->openDesigner(documentId("frmOptions"));
+    window->openCode(documentId("frmMain"))->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(activeForm(), "frmOptions");
+
+    // Closing that designer hands ActiveForm to the one active before it, then to none.
+    window->designer(documentId("frmOptions"))->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(activeForm(), "frmMain");
+    designer->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(activeForm(), "");
+}
+
+TEST_F(DesignerTest, AddFileAndRemoveFileAreUndoneLikeOtherEdits)
+{
+    services.openFileNames << demoDir() + "/../../data/templates/Stopwatch.cls";
+    const int added = window->projectCommands().addFile();
+    ASSERT_GE(added, 0);
+    window->findChild<QAction *>("undo")->trigger();
+    EXPECT_EQ(ws().document(added).id, -1);
+
+    // A modified member is offered for saving first; No takes it out as it is.
+    const int module = documentId("DemoMod");
+    ws().setCode(module, "' changed\r\n");
+    ws().closeUndoStep();
+    const QString edited = ws().code(module);
+    window->explorer()->tree()->setCurrentItem(
+        window->explorer()->tree()->topLevelItem(0)->child(1)->child(0));
+    services.msgBoxResults << ui::mb::No;
+    EXPECT_TRUE(window->projectCommands().removeFile());
+    EXPECT_TRUE(services.messageBoxes().last().prompt.contains("Save changes to DemoMod"));
+    EXPECT_EQ(documentId("DemoMod"), -1);
+    window->findChild<QAction *>("undo")->trigger();
+    EXPECT_EQ(ws().code(documentId("DemoMod")), edited);
+    ws().save();
+    EXPECT_TRUE(readAll(dir.filePath("Demo.vbp")).contains("Module=DemoMod; DemoMod.bas"));
 }
 
 TEST_F(DesignerTest, AddInsMenuListsItemsAndChoosingCallsTheHandler)

@@ -218,31 +218,27 @@ TEST_F(EndToEndTest, HungAddInNeitherFreezesVbhostNorOutlivesItsUnloading)
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(EndToEndTest, KilledAddInLeavesVbhostRunningAndItsItemSaysItIsGone)
+TEST_F(EndToEndTest, KilledAddInLosesItsCommandAtOnceAndStaysMarkedToLoad)
 {
     loadThroughManager();
     const qint64 pid = addIns().processId(kProgId);
     ASSERT_TRUE(processAlive(pid));
     ::kill(pid_t(pid), SIGKILL);
     QTRY_COMPARE_WITH_TIMEOUT(addIns().state(kProgId), AddInManager::State::Unloaded, 10000);
-    EXPECT_EQ(vbIni(kProgId), "0");
-
-    // The item stays; choosing it says the add-in is gone instead of calling a dead peer.
-    QAction *command = menuAction(window->addInsMenu(), kCommand);
-    ASSERT_NE(command, nullptr);
-    command->trigger();
-    QTRY_VERIFY(!services.messageBoxes().isEmpty());
-    EXPECT_TRUE(services.messageBoxes().last().prompt.contains("is no longer running"))
-        << services.messageBoxes().last().prompt.toStdString();
+    EXPECT_EQ(vbIni(kProgId), "1");
+    EXPECT_EQ(menuAction(window->addInsMenu(), kCommand), nullptr);
     EXPECT_TRUE(window->isVisible());
 
     AddInManagerDialog dialog(addIns(), window.get());
     EXPECT_EQ(dialog.item(kProgId)->checkState(), Qt::Unchecked);
+    EXPECT_TRUE(dialog.item(kProgId)->text().contains("not loaded: the add-in"))
+        << dialog.item(kProgId)->text().toStdString();
 
-    // Loading it again works and replaces the stale item.
+    // Loading it again starts it again, with one command.
     dialog.item(kProgId)->setCheckState(Qt::Checked);
     dialog.accept();
     QTRY_COMPARE_WITH_TIMEOUT(addIns().state(kProgId), AddInManager::State::Loaded, 30000);
+    EXPECT_NE(addIns().processId(kProgId), pid);
     int items = 0;
     for (const AddInMenuItemInfo &item : window->workspace().addInMenuItems())
         items += item.caption == kCommand;
@@ -322,7 +318,7 @@ TEST(VbhostProcessTest, SurvivesItsAddInBeingKilled)
     EXPECT_EQ(vbhost.state(), QProcess::Running);
     profile::GetPrivateProfileString("Add-Ins32", kProgId, "(none)", value, 64,
                                      windir.filePath("VB.INI"));
-    EXPECT_EQ(value, "0");
+    EXPECT_EQ(value, "1"); // as the user left it: it loads again next time
 
     vbhost.terminate();
     if (!vbhost.waitForFinished(5000)) {
