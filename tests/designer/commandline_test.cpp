@@ -56,11 +56,3 @@ INSTANTIATE_TEST_SUITE_P(
                       QStringList{"--frobnicate"}, QStringList{"--choose"},
                       QStringList{"--choose", "--addin", "X"}, QStringList{"--codepage"},
                       QStringList{"--codepage", "65001"}, QStringList{"--codepage=cp936"}));
-
-TEST(CommandLineTest, QtsOwnOptionsAreLeftToQt)
-{
-    const auto c = parseCommandLine({"-platform", "offscreen", "-reverse", "Demo.vbp", "-h"});
-    EXPECT_TRUE(c.error.isEmpty()) << c.error.toStdString();
-    EXPECT_EQ(c.project, "Demo.vbp");
-    EXPECT_TRUE(c.help);
-}
