@@ -5,6 +5,7 @@
 // TOLVAR_FAKE_UI=FILE: message boxes and the other modal dialogs are written to FILE instead of
 // being shown (see platform/ui/recordingservices.h), for driving the add-in from another process.
 
+#include "addin/commandline.h"
 #include "addin/forms.h"
 #include "addin/host/connect.h"
 #include "addin/host/hostapp.h"
@@ -23,6 +24,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto exitCode = tolvar::AnswerCommandLine(argc, argv))
+        return *exitCode;
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);

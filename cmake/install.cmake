@@ -35,7 +35,10 @@ endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/Demo DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvar/examples)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tolvar)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tolvar
-    FILES_MATCHING PATTERN *.png)
+    FILES_MATCHING PATTERN *.png PATTERN man EXCLUDE)
+
+# Manual pages, copyright and changelog (docs/CMakeLists.txt).
+add_subdirectory(${CMAKE_SOURCE_DIR}/docs ${CMAKE_BINARY_DIR}/docs)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/desktop/CMakeLists.txt)
     add_subdirectory(${CMAKE_SOURCE_DIR}/desktop ${CMAKE_BINARY_DIR}/desktop)
@@ -49,15 +52,24 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vantix Software")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Productivity add-in for the Visual Basic 4.0 development environment")
-set(CPACK_PACKAGE_DESCRIPTION
-    "The Tolvar add-in with vbhost, an environment that opens real Visual Basic 4 projects, \
-and helpview, its help viewer.")
+# CPack puts a blank before each line of the description (and turns "." into a blank line's " ."),
+# so each is kept under 80 columns as Debian wants.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Tolvar is a productivity add-in for the Visual Basic 4.0 development"
+    "environment: a tool window that aligns and sizes controls, adds menus to"
+    "forms, composes message and input box statements, and keeps a library of"
+    "subroutines and form templates."
+    "."
+    "The package holds vbhost, an environment that opens real Visual Basic 4"
+    "projects and hosts the add-in, and helpview, its help viewer.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tolvar developers <tolvar@vantix.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vantix.example/tolvar/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 include(CPack)

@@ -16,32 +16,55 @@ std::optional<qint64> contextNumber(const QString &text)
     return n;
 }
 
+const QString ContentsOption = QStringLiteral("contents");
+const QString ContextOption = QStringLiteral("context");
+
+void setUp(QCommandLineParser &parser)
+{
+    commandline::setUp(parser,
+                       QStringLiteral("Shows a help file in the user's one viewer for it."));
+    parser.addOption({ContentsOption, QStringLiteral("Show the file's contents topic.")});
+    parser.addOption({ContextOption, QStringLiteral("Show the topic of context number N."),
+                      QStringLiteral("N")});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The help file, such as tolvar.hlp."));
+}
+
 } // namespace
 
-std::optional<HelpRequest> parseArguments(const QStringList &arguments, QString *error)
+CommandLine parseCommandLine(const QStringList &arguments)
 {
-    const QString usage = QStringLiteral("usage: helpview FILE --contents | FILE --context N");
-    HelpRequest request;
-    if (arguments.size() == 2 && arguments[1] == QLatin1String("--contents")) {
-        request.file = arguments[0];
-    } else if (arguments.size() == 3 && arguments[1] == QLatin1String("--context")) {
-        const auto n = contextNumber(arguments[2]);
+    QCommandLineParser parser;
+    setUp(parser);
+    CommandLine result;
+    static_cast<commandline::Standard &>(result) = commandline::parse(parser, arguments);
+    if (!result.error.isEmpty() || result.help || result.version)
+        return result;
+    const bool contents = parser.isSet(ContentsOption);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1 || files[0].isEmpty() || contents == parser.isSet(ContextOption)) {
+        result.error = QStringLiteral("give one help file and either --contents or --context N");
+        return result;
+    }
+    result.request.file = files[0];
+    if (!contents) {
+        const QString number = parser.value(ContextOption);
+        const auto n = contextNumber(number);
         if (!n) {
-            *error = QStringLiteral("not a context number: ") + arguments[2];
-            return std::nullopt;
+            result.error = QStringLiteral("not a context number: ") + number;
+            return result;
         }
-        request.file = arguments[0];
-        request.contents = false;
-        request.context = *n;
-    } else {
-        *error = usage;
-        return std::nullopt;
+        result.request.contents = false;
+        result.request.context = *n;
     }
-    if (request.file.isEmpty()) {
-        *error = usage;
-        return std::nullopt;
-    }
-    return request;
+    return result;
+}
+
+QString commandLineUsage()
+{
+    QCommandLineParser parser;
+    setUp(parser);
+    return commandline::usage(parser, QStringLiteral("helpview"));
 }
 
 QByteArray encodeRequest(const HelpRequest &request)

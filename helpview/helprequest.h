@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/commandline/commandline.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -17,9 +19,16 @@ struct HelpRequest
     bool operator==(const HelpRequest &) const = default;
 };
 
-// Reads `FILE --contents` or `FILE --context N` (the arguments after the program name).
-// On a malformed command line returns nothing and sets `error` to what is wrong.
-std::optional<HelpRequest> parseArguments(const QStringList &arguments, QString *error);
+// `FILE --contents` or `FILE --context N`, or a standard request such as --help.
+struct CommandLine : commandline::Standard
+{
+    HelpRequest request;
+};
+
+// arguments excludes the program name.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+QString commandLineUsage();
 
 // One request as one line on the instance socket, and back; the file is implied by the socket.
 QByteArray encodeRequest(const HelpRequest &request);

@@ -13,27 +13,22 @@
 
 int main(int argc, char **argv)
 {
+    // Answered before the application object exists, so that --help needs no display; Qt's own
+    // options are let through for it to take.
+    const vbhost::CommandLine commandLine =
+        vbhost::parseCommandLine(commandline::arguments(argc, argv).mid(1));
+    if (const auto exitCode =
+            commandline::answer(commandLine, QStringLiteral("vbhost"), vbhost::commandLineUsage()))
+        return *exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vbhost"));
+    QApplication::setApplicationVersion(commandline::version());
     QApplication::setApplicationDisplayName(QStringLiteral("vbhost"));
     // Installed, the desktop entry and the theme's icon are vbhost's own.
     QGuiApplication::setDesktopFileName(QStringLiteral("vbhost"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvar")));
-
-    // Qt has taken its own options out of argv by now.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const vbhost::CommandLine commandLine = vbhost::parseCommandLine(arguments);
     QTextStream err(stderr);
-    if (commandLine.help) {
-        QTextStream(stdout) << vbhost::commandLineUsage();
-        return 0;
-    }
-    if (!commandLine.error.isEmpty()) {
-        err << commandLine.error << "\n" << vbhost::commandLineUsage();
-        return 2;
-    }
 
     // A new user's first start makes the add-ins installed with vbhost known to the Add-In
     // Manager.

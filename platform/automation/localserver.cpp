@@ -10,7 +10,9 @@ namespace automation {
 bool isEmbedding(const QStringList &arguments)
 {
     for (const QString &a : arguments.mid(1)) {
+        // "--Embedding" too, as the command-line help writes it.
         if (a.compare(u"-Embedding", Qt::CaseInsensitive) == 0 ||
+            a.compare(u"--Embedding", Qt::CaseInsensitive) == 0 ||
             a.compare(u"/Embedding", Qt::CaseInsensitive) == 0)
             return true;
     }

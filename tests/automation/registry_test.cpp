@@ -64,6 +64,7 @@ TEST(LocalServerTest, ReadsEmbeddingAndPeerAddress)
     EXPECT_EQ(peerAddress(args), "unix:path=/tmp/x/peer,guid=ab");
     EXPECT_EQ(peerAddress({"tolvar", "--peer", "unix:path=/p"}), "unix:path=/p");
     EXPECT_FALSE(isEmbedding({"tolvar"}));
+    EXPECT_TRUE(isEmbedding({"tolvar", "--Embedding"}));
     EXPECT_EQ(peerAddress({"tolvar"}), QString());
 }
 

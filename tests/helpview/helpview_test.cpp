@@ -58,20 +58,24 @@ protected:
 
 TEST(HelpArgumentsTest, ReadsContentsAndContextAndRefusesTheRest)
 {
-    QString error;
-    EXPECT_EQ(parseArguments({"a.hlp", "--contents"}, &error), contents("a.hlp"));
-    EXPECT_EQ(parseArguments({"a.hlp", "--context", "80"}, &error), context(80, "a.hlp"));
-    EXPECT_EQ(parseArguments({"a.hlp", "--context", "-1"}, &error), context(-1, "a.hlp"));
-    EXPECT_EQ(parseArguments({"a.hlp", "--context", "4294967295"}, &error),
-              context(4294967295, "a.hlp"));
+    const auto parse = [](const QStringList &arguments) -> std::optional<HelpRequest> {
+        const auto c = helpview::parseCommandLine(arguments);
+        EXPECT_FALSE(c.help || c.version);
+        if (!c.error.isEmpty())
+            return std::nullopt;
+        return c.request;
+    };
+    EXPECT_EQ(parse({"a.hlp", "--contents"}), contents("a.hlp"));
+    EXPECT_EQ(parse({"a.hlp", "--context", "80"}), context(80, "a.hlp"));
+    EXPECT_EQ(parse({"a.hlp", "--context", "-1"}), context(-1, "a.hlp"));
+    EXPECT_EQ(parse({"a.hlp", "--context", "4294967295"}), context(4294967295, "a.hlp"));
+    EXPECT_EQ(parse({"-platform", "offscreen", "a.hlp", "--context=80"}), context(80, "a.hlp"));
     for (const QStringList &bad :
          {QStringList{"a.hlp"}, QStringList{"a.hlp", "--context"},
           QStringList{"a.hlp", "--context", "x"}, QStringList{"a.hlp", "--context", "4294967296"},
-          QStringList{"", "--contents"}, QStringList{"a.hlp", "--contents", "extra"}}) {
-        error.clear();
-        EXPECT_FALSE(parseArguments(bad, &error)) << qPrintable(bad.join(' '));
-        EXPECT_FALSE(error.isEmpty());
-    }
+          QStringList{"", "--contents"}, QStringList{"a.hlp", "--contents", "extra"},
+          QStringList{"a.hlp", "--contents", "--context", "80"}})
+        EXPECT_FALSE(parse(bad)) << qPrintable(bad.join(' '));
     // What goes over the socket comes back the same; anything else is refused.
     for (const HelpRequest &r : {contents("a.hlp"), context(80, "a.hlp")})
         EXPECT_EQ(decodeRequest(encodeRequest(r), "a.hlp"), r);
