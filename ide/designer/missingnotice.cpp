@@ -1,6 +1,7 @@
 #include "missingnotice.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QQueue>
@@ -29,16 +30,18 @@ void indexFiles(const QString &folder, int depth, const QSet<QString> &wanted,
     pending.enqueue({folder, 0});
     while (!pending.isEmpty() && budget > 0) {
         const auto [path, level] = pending.dequeue();
-        const QFileInfoList entries =
-            QDir(path).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QFileInfo &e : entries) {
+        // Read entry by entry: a folder of a million files costs no more than the budget.
+        QDirIterator it(path, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        while (it.hasNext()) {
             if (--budget < 0)
                 return;
+            const QFileInfo e(it.next());
             if (e.isDir()) {
                 if (level < depth && !e.isSymLink())
                     pending.enqueue({e.filePath(), level + 1});
-            } else if (const QString name = e.fileName().toLower(); wanted.contains(name)) {
-                found.insert(name, e.filePath()); // later finds keep the first
+            } else if (const QString name = e.fileName().toLower();
+                       wanted.contains(name) && !found.contains(name)) {
+                found.insert(name, e.filePath());
             }
         }
     }
