@@ -26,7 +26,8 @@ TEST_P(MovedMemberTest, FoundNearTheProjectFolderOrNot)
     QTemporaryDir top;
     for (const char *file :
          {"WM20.BAS", "Forms/Main.frm", "Up.cls", "project/Old/Util.bas", "project/cls/Calc.CLS",
-          "project/Up.cls", "project/a/b/c/d/e/Deep.bas", "sibling/Other.bas"}) {
+          "project/Up.cls", "project/Twice.bas", "project/Old/Twice.bas",
+          "project/a/b/c/d/e/Deep.bas", "sibling/Other.bas"}) {
         const QString path = top.filePath(file);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile(path).open(QIODevice::WriteOnly);
@@ -42,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Members, MovedMemberTest,
                                            MovedCase{"Modules\\Util.bas", "Old\\Util.bas"},
                                            MovedCase{"C:\\dev\\Calc.cls", "cls\\Calc.CLS"},
                                            MovedCase{"Sub\\Up.cls", "Up.cls"},
+                                           MovedCase{"X\\Twice.bas", "Twice.bas"},
                                            MovedCase{"Deep.bas", ""}, MovedCase{"Other.bas", ""},
                                            MovedCase{"Gone.bas", ""}));
 
