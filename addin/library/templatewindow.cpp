@@ -45,7 +45,10 @@ TemplateWindow::TemplateWindow(QWidget *parent) : QDialog(parent)
     for (const TemplateCategory &c : templateCategories())
         m_combo->addItem(c.text);
     m_combo->setGeometry(ui::twipsToPixels(90, 75, 4530, 315));
-    // Only a choice from the list shows a category; Enter in the typed text chooses nothing.
+    // Only a choice from the list shows a category. The box would also take a typed text that
+    // names an item as chosen when its editing ends (Tab, Return, leaving the box); it keeps
+    // that text as typed instead, and Enter in it chooses nothing.
+    disconnect(m_combo->lineEdit(), &QLineEdit::editingFinished, m_combo, nullptr);
     m_combo->lineEdit()->installEventFilter(this);
     connect(m_combo, &QComboBox::activated, this, &TemplateWindow::ShowCategory);
 

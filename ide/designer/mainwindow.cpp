@@ -5,6 +5,7 @@
 #include "ide/designer/codeview.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/designer/formdesigner.h"
+#include "ide/designer/missingnotice.h"
 #include "ide/designer/projectcommands.h"
 #include "ide/designer/projectexplorer.h"
 #include "ide/designer/propertylist.h"
@@ -363,14 +364,18 @@ bool MainWindow::openWithoutAsking(const QString &path, int codePage)
     projectChanged();
     updateTitle();
     m_status->setText(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
-    QStringList missing;
+    QList<ProjectMember> missing;
     for (const MissingFile &m : m_workspace->missingFiles())
-        missing << m.message;
-    if (!missing.isEmpty())
-        showMessage(tr("The project opened without these files, which cannot be found. The "
-                       "project file keeps naming them.\n\n%1")
-                        .arg(missing.join(QLatin1Char('\n'))),
-                    ui::mb::Exclamation);
+        missing.append({{}, m.name, m.path, m.line});
+    if (!missing.isEmpty()) {
+        const int fileCount = int(m_workspace->documents().size() + missing.size());
+        const Notice notice = missingFilesNotice(
+            QFileInfo(m_workspace->projectPath()).absolutePath(), fileCount, missing);
+        m_status->setText(notice.text);
+        m_services.MsgBoxWithDetails(notice.text, notice.details,
+                                     int(ui::mb::OKOnly) | ui::mb::Exclamation,
+                                     QStringLiteral("vbhost"));
+    }
     // The first form opens in its designer, as a project does on load.
     for (const DocumentInfo &d : m_workspace->documents()) {
         if (d.kind == DocumentKind::Form) {

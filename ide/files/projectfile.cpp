@@ -357,6 +357,11 @@ bool ProjectFile::removeMember(const QString &relativePath)
 
 QString ProjectFile::memberFilePath(const QString &relativePath) const
 {
+    return memberFilePath(folder(), relativePath);
+}
+
+QString ProjectFile::memberFilePath(const QString &folder, const QString &relativePath)
+{
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
     QString rel = relativePath.trimmed();
     // A drive-qualified path from another machine: look for the file beside the project.
@@ -364,8 +369,7 @@ QString ProjectFile::memberFilePath(const QString &relativePath) const
     if (drive.match(rel).hasMatch())
         rel = rel.section(separators, -1);
     QStringList parts = rel.split(separators, Qt::SkipEmptyParts);
-    QDir dir(folder());
-    QString path = dir.absolutePath();
+    QString path = QDir(folder).absolutePath();
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString &part = parts[i];
         if (part == QLatin1String("..") || part == QLatin1String(".")) {

@@ -73,6 +73,8 @@ public:
     // The member's file on this system: backslashes become separators, relative to the project
     // folder; a name differing only in letter case from a file on disk finds that file.
     QString memberFilePath(const QString &relativePath) const;
+    // The same, relative to another folder.
+    static QString memberFilePath(const QString &folder, const QString &relativePath);
     // Throws ParseError naming the project file and the line of the first member whose file
     // is missing.
     void checkMembers() const;

@@ -13,6 +13,12 @@ public:
 
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
+    // The details follow the prompt, as the box without a details button shows them.
+    int MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons = 0,
+                          const QString &title = {}) override
+    {
+        return Services::MsgBoxWithDetails(prompt, details, buttons, title);
+    }
 };
 
 // True when nothing shown would be seen: no display server named and no Qt platform chosen, or a

@@ -20,7 +20,8 @@ QList<FakeServices::MsgBoxCall> FakeServices::messageBoxes() const
     QList<MsgBoxCall> boxes;
     for (const Call &call : callsTo(QStringLiteral("MsgBox"))) {
         boxes.append({call.args[0].toString(), call.args[1].toInt(), call.args[2].toString(),
-                      call.args[3].toString(), call.args[4].toInt()});
+                      call.args[3].toString(), call.args[4].toInt(),
+                      call.args.value(5).toString()});
     }
     return boxes;
 }
@@ -32,6 +33,14 @@ int FakeServices::MsgBox(const QString &prompt, int buttons, const QString &titl
     if (!msgBoxResults.isEmpty())
         return msgBoxResults.takeFirst();
     return msgBoxStyle(buttons).defaultButton;
+}
+
+int FakeServices::MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons,
+                                    const QString &title)
+{
+    const int answer = MsgBox(prompt, buttons, title);
+    calls.last().args << details;
+    return answer;
 }
 
 QString FakeServices::InputBox(const QString &prompt, const QString &title,

@@ -30,6 +30,7 @@ public:
         QString title;
         QString helpfile;
         int context = 0;
+        QString details;
     };
     struct PrinterAnswer
     {
@@ -62,6 +63,9 @@ public:
     // Answered from msgBoxResults and inputBoxTexts.
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
+    // Recorded as a MsgBox call with the details as a sixth argument.
+    int MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons = 0,
+                          const QString &title = {}) override;
     QString InputBox(const QString &prompt, const QString &title = {},
                      const QString &defaultText = {}, std::optional<double> x = {},
                      std::optional<double> y = {}, const QString &helpfile = {},

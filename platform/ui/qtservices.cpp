@@ -82,6 +82,50 @@ QMessageBox::Icon messageIcon(int icon)
     }
 }
 
+// A message box no taller than the screen it shows on, even with its details open: what does
+// not fit of the text moves to the top of the details, the lines that fit stay.
+class ScreenHighMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event); // the box takes its size from its text here
+        const QString full = text();
+        if (fits())
+            return;
+        qsizetype kept = 0, cut = full.size();
+        while (kept + 1 < cut) {
+            const qsizetype middle = (kept + cut) / 2;
+            setText(shortened(full, middle));
+            (fits() ? kept : cut) = middle;
+        }
+        setText(shortened(full, kept));
+        const QString details = detailedText();
+        setDetailedText(details.isEmpty() ? full : full + QStringLiteral("\n\n") + details);
+    }
+
+private:
+    static QString shortened(const QString &text, qsizetype length)
+    {
+        QString head = text.left(length);
+        if (const qsizetype lineEnd = head.lastIndexOf(u'\n'); lineEnd > 0)
+            head.truncate(lineEnd);
+        return head + QStringLiteral("\n...");
+    }
+    bool fits() const
+    {
+        const QScreen *s = screen();
+        if (!s)
+            return true;
+        // Room for the window frame, the details (shown or not) and a button row of their own.
+        const int line = fontMetrics().height();
+        return height() + 12 * line <= s->availableGeometry().height();
+    }
+};
+
 automation::Error printerError()
 {
     return {482, QStringLiteral("Printer error")};
@@ -143,13 +187,27 @@ QString QtServices::applicationTitle() const
 int QtServices::MsgBox(const QString &prompt, int buttons, const QString &title,
                        const QString &helpfile, int context)
 {
+    return showMessageBox(prompt, {}, buttons, title, helpfile, context);
+}
+
+int QtServices::MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons,
+                                  const QString &title)
+{
+    return showMessageBox(prompt, details, buttons, title, {}, 0);
+}
+
+int QtServices::showMessageBox(const QString &prompt, const QString &details, int buttons,
+                               const QString &title, const QString &helpfile, int context)
+{
     const MsgBoxStyle style = msgBoxStyle(buttons);
-    QMessageBox box(QApplication::activeWindow());
+    ScreenHighMessageBox box(QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     box.setTextFormat(Qt::PlainText);
     box.setText(withNewlines(prompt));
     box.setIcon(messageIcon(style.icon));
+    if (!details.isEmpty())
+        box.setDetailedText(withNewlines(details));
 
     // Action buttons keep the order they are added in on every platform layout; the default
     // and Escape buttons are set explicitly rather than derived from roles.

@@ -21,6 +21,8 @@ public:
 
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
+    int MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons = 0,
+                          const QString &title = {}) override;
     QString InputBox(const QString &prompt, const QString &title = {},
                      const QString &defaultText = {}, std::optional<double> x = {},
                      std::optional<double> y = {}, const QString &helpfile = {},
@@ -48,6 +50,8 @@ public:
     static QString helpViewerPath();
 
 private:
+    int showMessageBox(const QString &prompt, const QString &details, int buttons,
+                       const QString &title, const QString &helpfile, int context);
     QPrinter &printer();
 
     QString m_applicationTitle;

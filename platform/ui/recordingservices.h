@@ -21,6 +21,12 @@ public:
 
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
+    // The details follow the prompt, as the box without a details button shows them.
+    int MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons = 0,
+                          const QString &title = {}) override
+    {
+        return Services::MsgBoxWithDetails(prompt, details, buttons, title);
+    }
     QString InputBox(const QString &prompt, const QString &title = {},
                      const QString &defaultText = {}, std::optional<double> x = {},
                      std::optional<double> y = {}, const QString &helpfile = {},

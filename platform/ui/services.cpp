@@ -15,6 +15,12 @@ automation::Error cannotOpenClipboard()
     return {521, QStringLiteral("Can't open Clipboard")};
 }
 
+int Services::MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons,
+                                const QString &title)
+{
+    return MsgBox(prompt + QStringLiteral("\n\n") + details, buttons, title);
+}
+
 Services &services()
 {
     if (!g_services)

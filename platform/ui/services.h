@@ -57,6 +57,10 @@ public:
     // Returns the number of the button pressed (mb::Result).
     virtual int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                        const QString &helpfile = {}, int context = 0) = 0;
+    // A box with a longer text under its "Show Details..." button. Services without such a
+    // button show the details after the prompt, following a blank line.
+    virtual int MsgBoxWithDetails(const QString &prompt, const QString &details, int buttons = 0,
+                                  const QString &title = {});
     // Returns the text entered, or the empty text when cancelled. x and y are twips from the
     // screen's top-left corner; without them the box is centred.
     virtual QString InputBox(const QString &prompt, const QString &title = {},

@@ -10,7 +10,9 @@
 #include "ide/designer/propertylist.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"
+#include "platform/ui/qtservices.h"
 #include "platform/ui/twips.h"
+#include "windowwatch.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -527,22 +530,56 @@ TEST_F(DesignerTest, WindowsReadAsTheirTitlesAndLabelsAsTheirTexts)
         EXPECT_EQ(testing_a11y::misnamedText(w), "");
 }
 
+// P.vbp in dir, naming the demo's main form (copied beside it) and then the given members.
+QString projectWithMembers(const QTemporaryDir &dir, const QByteArray &members)
+{
+    QFile::copy(demoDir() + "/Main.frm", dir.filePath("Main.frm"));
+    QFile vbp(dir.filePath("P.vbp"));
+    if (vbp.open(QIODevice::WriteOnly))
+        vbp.write("Type=Exe\r\nForm=Main.frm\r\n" + members);
+    return vbp.fileName();
+}
+
 TEST(MissingMemberTest, ProjectOpensAndTheExplorerMarksTheMissingFile)
 {
     QTemporaryDir dir;
-    QFile::copy(demoDir() + "/frmMain.frm", dir.filePath("frmMain.frm"));
-    QFile vbp(dir.filePath("P.vbp"));
-    ASSERT_TRUE(vbp.open(QIODevice::WriteOnly));
-    vbp.write("Type=Exe\r\nForm=frmMain.frm\r\nModule=Gone; D:\\Old\\Gone.bas\r\n");
-    vbp.close();
     ui::FakeServices services;
     MainWindow window(services);
-    ASSERT_TRUE(window.openProject(dir.filePath("P.vbp")));
+    ASSERT_TRUE(window.openProject(projectWithMembers(dir, "Module=Gone; D:\\Old\\Gone.bas\r\n")));
     ASSERT_EQ(services.messageBoxes().size(), 1);
-    EXPECT_TRUE(services.messageBoxes()[0].prompt.contains("P.vbp(3): "))
-        << services.messageBoxes()[0].prompt.toStdString();
+    EXPECT_TRUE(services.messageBoxes()[0].details.endsWith("\nLine 3: D:\\Old\\Gone.bas"))
+        << services.messageBoxes()[0].details.toStdString();
     const auto found = window.findChild<QTreeWidget *>("projectTree")
                            ->findItems("Gone", Qt::MatchRecursive | Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
     EXPECT_TRUE(found[0]->text(1).contains("(missing)"));
+}
+
+TEST(MissingMemberTest, ManyMissingFilesAreCountedWithTheListUnderDetails)
+{
+    QTemporaryDir dir;
+    QByteArray members;
+    for (int i = 1; i <= 40; ++i)
+        members += QStringLiteral("Module=M%1; C:\\Projects\\Long Folder Name\\Module%1.bas\r\n")
+                       .arg(i)
+                       .toLatin1();
+    ui::QtServices services(QStringLiteral("vbhost"));
+    MainWindow window(services);
+    window.show();
+    QString text;
+    QStringList details;
+    bool fits = false;
+    whenShown<QMessageBox>("MsgBox", [&](QMessageBox *box) {
+        text = box->text();
+        details = box->detailedText().split(u'\n');
+        fits = fitsWithDetailsOpen(box);
+        box->findChild<QPushButton *>("OK")->click();
+    });
+    ASSERT_TRUE(window.openProject(projectWithMembers(dir, members)));
+    EXPECT_EQ(text, "40 of the project's 41 files cannot be found; the project opened without "
+                    "them and its file keeps naming them.");
+    ASSERT_EQ(details.size(), 41);
+    EXPECT_EQ(details[0], "Looked for in " + QDir::toNativeSeparators(dir.path()) + ":");
+    EXPECT_EQ(details[40], "Line 42: C:\\Projects\\Long Folder Name\\Module40.bas");
+    EXPECT_TRUE(fits);
 }

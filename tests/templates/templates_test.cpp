@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using automation::Value;
@@ -178,6 +179,40 @@ TEST_F(TemplateWindowTest, CategoriesFromTheListOnlyAndChoosingAgainRereads)
     choose("Modules");
     EXPECT_EQ(texts(files), QStringList{"Late.bas"});
     EXPECT_TRUE(fake.messageBoxes().isEmpty());
+}
+
+// Typing a category and ending the edit in every way leaves the list unread; a file added
+// meanwhile shows that no re-read happened. The keyboard inside the open list still chooses.
+TEST_F(TemplateWindowTest, ATypedCategoryChangesNothingWhateverEndsTheEdit)
+{
+    QWidget other;
+    other.show();
+    const std::function<void()> endings[] = {
+        [&] { QTest::keyClick(combo->lineEdit(), Qt::Key_Tab); },
+        [&] { QTest::keyClick(combo->lineEdit(), Qt::Key_Return); },
+        [&] {
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        }};
+    for (const char *name : {"Late.cls", "Late.frm", "Late.bas"})
+        touch(addInFolder.filePath(name));
+    for (const auto &end : endings) {
+        for (const QString category : {"Forms", "Modules", "Classes"}) {
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            combo->lineEdit()->setFocus();
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo->lineEdit(), category);
+            end();
+            EXPECT_EQ(combo->currentText(), category);
+            EXPECT_EQ(texts(files), (QStringList{"Queue.cls", "stack.CLS"}))
+                << qPrintable(category);
+        }
+    }
+    combo->showPopup();
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    EXPECT_EQ(texts(files), (QStringList{"Dialog.frm", "Late.frm"}));
 }
 
 TEST_F(TemplateWindowTest, EverySelectionChangeAddsTheFile)

@@ -141,4 +141,27 @@ TEST(MsgBoxTextTest, EmptyTitleFallsBackToApplicationName)
     QGuiApplication::setApplicationDisplayName(QString());
 }
 
+// A prompt of many lines shows its first lines; the whole prompt goes to the top of the
+// details, and the box fits on its screen with them open.
+TEST(MsgBoxTextTest, ALongPromptFitsOnTheScreenAndMovesToTheDetails)
+{
+    QtServices services;
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i)
+        lines << QStringLiteral("Line %1 of a prompt far too long for any screen").arg(i);
+    const QString prompt = lines.join(u'\n');
+    QString text, details;
+    bool fits = false;
+    whenShown<QMessageBox>("MsgBox", [&](QMessageBox *box) {
+        text = box->text();
+        details = box->detailedText();
+        fits = fitsWithDetailsOpen(box);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    services.MsgBoxWithDetails(prompt, QStringLiteral("More"));
+    EXPECT_TRUE(text.startsWith(lines[0] + u'\n') && text.endsWith("\n...")) << qPrintable(text);
+    EXPECT_EQ(details, prompt + "\n\nMore");
+    EXPECT_TRUE(fits);
+}
+
 } // namespace

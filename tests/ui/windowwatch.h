@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -34,4 +37,16 @@ void whenShown(const QString &objectName, std::function<void(T *)> act, int time
         }
     });
     timer->start(10);
+}
+
+// Opens a message box's details as its "Show Details..." button does; true when the box, frame
+// and all, then still fits in its screen's available height.
+inline bool fitsWithDetailsOpen(QMessageBox *box)
+{
+    for (QAbstractButton *b : box->buttons()) {
+        if (b->text().startsWith(QLatin1String("Show Details")))
+            b->click();
+    }
+    const int height = box->frameGeometry().height();
+    return height > 0 && height <= box->screen()->availableGeometry().height();
 }
