@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console.h"
 #include "qtservices.h"
 
 namespace ui {
@@ -14,9 +15,5 @@ public:
     int MsgBox(const QString &prompt, int buttons = 0, const QString &title = {},
                const QString &helpfile = {}, int context = 0) override;
 };
-
-// True when nothing shown would be seen: no display server named and no Qt platform chosen, or a
-// platform without a screen (offscreen, minimal).
-bool hasNoDisplay();
 
 } // namespace ui

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
@@ -230,5 +231,30 @@ TEST_P(PlainRunWithoutScreen, ReportsOnStandardErrorAndFails)
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, PlainRunWithoutScreen, ::testing::Values("", "offscreen"));
+
+} // namespace
+
+namespace {
+
+// Registering needs QtCore alone: no peer connection, no windows.
+TEST(PlainRun, LoadsQtCoreAlone)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "files");
+    environment.remove("TOLVAR_FAKE_UI");
+    QProcess plain;
+    plain.setProcessEnvironment(environment);
+    plain.start(tolvarPath(), {});
+    ASSERT_TRUE(plain.waitForFinished(30000));
+    EXPECT_EQ(plain.exitCode(), 0);
+    const QString trace = QString::fromLocal8Bit(plain.readAllStandardError());
+    QStringList loaded;
+    static const QRegularExpression qtLibrary(QStringLiteral("file=\\S*(libQt6\\w+)"));
+    for (auto match = qtLibrary.globalMatch(trace); match.hasNext();)
+        loaded << match.next().captured(1);
+    loaded.removeDuplicates();
+    loaded.sort();
+    EXPECT_EQ(loaded, QStringList({"libQt6Core"}));
+}
 
 } // namespace
