@@ -37,9 +37,8 @@ std::unique_ptr<ui::Services> makeServices()
 
 extern "C" Q_DECL_EXPORT int tolvarServe(int argc, char **argv)
 {
-    // The browser's web engine shares its GL contexts with the application's; this must be said
-    // before the application object exists, though the engine itself comes with the browser.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No shared GL context (Qt::AA_ShareOpenGLContexts): making one at start loads the software
+    // GL renderer, some 50 MB, for the browser alone; its engine runs without the GPU anyway.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvar"));
     // Without its tool window the server still serves the environment.
