@@ -2,14 +2,41 @@
 
 #include "addin/about/aboutbox.h"
 #include "addin/about/splash.h"
-#include "addin/browser/browser.h"
+#include "addin/browser/browsermodule.h"
 #include "addin/generators/inputboxwizard.h"
 #include "addin/generators/messageboxwizard.h"
 #include "addin/generators/screensaverwindow.h"
+#include "addin/host/addinfolder.h"
 #include "addin/library/templatewindow.h"
 #include "addin/toolwindow/formregistry.h"
 
+#include "platform/automation/error.h"
+
+#include <QDir>
+#include <QPluginLoader>
+
 namespace tolvar {
+
+namespace {
+
+// The browser window comes from its module, opened when it is first asked for. A module that
+// is missing or cannot be loaded is reported each time, and nothing else depends on it.
+QWidget *loadBrowser()
+{
+    const QString path = AddInPath(QString::fromLatin1(BrowserModuleFile));
+    QPluginLoader loader(path);
+    QObject *root = loader.instance();
+    auto *module = qobject_cast<BrowserModule *>(root);
+    if (!module) {
+        const QString reason =
+            root ? QStringLiteral("it is not the browser module") : loader.errorString();
+        throw automation::Error(48, QStringLiteral("Error in loading DLL %1: %2")
+                                        .arg(QDir::toNativeSeparators(path), reason));
+    }
+    return module->createBrowser();
+}
+
+} // namespace
 
 void defineAddInForms(FormRegistry &registry)
 {
@@ -19,7 +46,7 @@ void defineAddInForms(FormRegistry &registry)
     registry.define(formname::ScreenSaver, [] { return new ScreenSaverWindow; });
     registry.define(formname::MessageBoxWizard, [] { return new MessageBoxWizard; });
     registry.define(formname::InputBoxWizard, [] { return new InputBoxWizard; });
-    registry.define(formname::Browser, [] { return new Browser; });
+    registry.define(formname::Browser, loadBrowser);
 }
 
 } // namespace tolvar

@@ -1,45 +1,53 @@
 #include "registering.h"
 
-#include "addin/host/connect.h"
+#include "serverloader.h"
+#include "servermodule.h"
+
 #include "addin/host/startup.h"
 
-#include "platform/automation/localserver.h"
-#include "platform/ui/consoleservices.h"
+#include "platform/automation/registry.h"
+#include "platform/ui/console.h"
 #include "platform/ui/msgboxstyle.h"
-#include "platform/ui/qtservices.h"
-#include "platform/ui/recordingservices.h"
+#include "platform/ui/services.h"
 
-#include <QApplication>
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <cstdio>
-#include <memory>
+#include <cstdlib>
 
 namespace tolvar {
 
 namespace {
 
-struct Shown
-{
-    QString prompt;
-    int buttons = 0;
-    QString title;
-};
-
 // Keeps the message boxes for later, answered with their default button, so that the run
-// needs only QtCore until it has something to show.
-class DeferredServices : public ui::QtServices
+// needs only QtCore until it has something to show. Registering asks for nothing else.
+class DeferredServices : public ui::Services
 {
 public:
-    using ui::QtServices::QtServices;
-
     int MsgBox(const QString &prompt, int buttons, const QString &title, const QString &,
                int) override
     {
         shown.append({prompt, buttons, title});
         return ui::msgBoxStyle(buttons).defaultButton;
     }
+    QString InputBox(const QString &, const QString &, const QString &defaultText,
+                     std::optional<double>, std::optional<double>, const QString &, int) override
+    {
+        return defaultText;
+    }
+    void setClipboardText(const QString &) override { throw ui::cannotOpenClipboard(); }
+    QString clipboardText() override { return {}; }
+    QString ShowOpen(QWidget *, const ui::OpenFileRequest &) override { return {}; }
+    bool ShowPrinter(QWidget *, bool) override { return false; }
+    int printerCopies() override { return 1; }
+    void printerPrint(const QString &) override {}
+    QString printerEndDoc() override { return {}; }
+    void WinHelp(const QString &, ui::HelpCommand, int) override {}
+    int screenWidthTwips() override { return 0; }
+    int screenHeightTwips() override { return 0; }
+    void DoEvents() override { QCoreApplication::processEvents(); }
+    [[noreturn]] void EndProcess() override { std::_Exit(0); }
 
-    QList<Shown> shown;
+    QList<DeferredMessage> shown;
 };
 
 } // namespace
@@ -47,15 +55,15 @@ public:
 int RunRegistering(int argc, char **argv)
 {
     const QString appTitle = QStringLiteral("Tolvar");
-    DeferredServices deferred(appTitle);
+    DeferredServices deferred;
     bool registered = true;
     {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("tolvar"));
         ui::ScopedServices scope(&deferred);
-        auto factory = std::make_shared<automation::ClassFactory>();
-        factory->registerClass(AddInProgId, [] { return std::make_shared<Connect>(); });
-        registered = automation::registerClasses(*factory, QCoreApplication::applicationFilePath());
+        // The one class the serving library's factory makes.
+        registered =
+            automation::registerLocalServer(AddInProgId, QCoreApplication::applicationFilePath());
         StartUp();
     }
     if (!registered)
@@ -63,19 +71,16 @@ int RunRegistering(int argc, char **argv)
     if (deferred.shown.isEmpty())
         return registered ? 0 : 1;
 
-    const QString fakeUi = qEnvironmentVariable("TOLVAR_FAKE_UI");
-    std::unique_ptr<QApplication> gui;
-    std::unique_ptr<ui::Services> services;
-    if (!fakeUi.isEmpty()) {
-        services = std::make_unique<ui::RecordingServices>(fakeUi, appTitle);
-    } else if (ui::hasNoDisplay()) {
-        services = std::make_unique<ui::ConsoleServices>(appTitle);
+    // Only a box someone sees, or one recorded for a test, needs the windowing libraries.
+    const bool recorded = !qEnvironmentVariableIsEmpty("TOLVAR_FAKE_UI");
+    auto show = reinterpret_cast<ShowMessagesFunction>(
+        recorded || !ui::hasNoDisplay() ? serverEntry(ShowMessagesSymbol) : nullptr);
+    if (show) {
+        show(argc, argv, &deferred.shown);
     } else {
-        gui = std::make_unique<QApplication>(argc, argv);
-        services = std::make_unique<ui::QtServices>(appTitle);
+        for (const DeferredMessage &box : std::as_const(deferred.shown))
+            ui::printMessage(box.prompt, box.title.isEmpty() ? appTitle : box.title);
     }
-    for (const Shown &box : std::as_const(deferred.shown))
-        services->MsgBox(box.prompt, box.buttons, box.title);
     return 1;
 }
 

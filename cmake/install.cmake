@@ -19,10 +19,16 @@ endforeach()
 set(TOLVAR_INSTALL_ADDIN_DIR lib/tolvar)
 if(TARGET tolvar)
     install(TARGETS tolvar RUNTIME DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR})
+    # The libraries the add-in opens at run time, found beside it wherever it was started from.
+    foreach(module tolvar_server tolvar_browser_module)
+        if(TARGET ${module})
+            install(TARGETS ${module} LIBRARY DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR})
+        endif()
+    endforeach()
     # A plain pattern "tolvar" would also match the folder itself.
     install(DIRECTORY ${TOLVAR_ADDIN_DIR}/ DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}
         USE_SOURCE_PERMISSIONS
-        REGEX "/lib/tolvar/(tolvar|temp\\.MOD|[^/]*\\.lock)$" EXCLUDE)
+        REGEX "/lib/tolvar/(tolvar|temp\\.MOD|[^/]*\\.lock|[^/]*\\.so)$" EXCLUDE)
     # A relative link, so that the tree can be moved or packaged as it is.
     install(CODE "
         set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tolvar\")

@@ -6,7 +6,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6sql6-sqlite
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-    libgtest-dev libgmock-dev libbenchmark-dev sqlite3
+    libgtest-dev libgmock-dev libbenchmark-dev sqlite3 crudini xdotool
     xvfb xauth imagemagick fonts-dejavu-core dbus at-spi2-core poppler-utils
     dpkg-dev desktop-file-utils
     lintian appstream

@@ -11,6 +11,7 @@ deb=$(ls -t build/tolvar_*.deb | head -n 1)
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/vbhost ./usr/bin/helpview ./usr/bin/tolvar ./usr/lib/tolvar/tolvar \
     ./usr/lib/tolvar/tolvar.hlp ./usr/lib/tolvar/tolvar.mdb ./usr/lib/tolvar/kzlsav.MOD \
+    ./usr/lib/tolvar/libtolvar-server.so ./usr/lib/tolvar/tolvar-browser.so \
     ./usr/share/tolvar/examples/Demo/Demo.vbp ./usr/share/doc/tolvar/README.md \
     ./usr/share/applications/vbhost.desktop ./usr/share/mime/packages/tolvar.xml \
     ./usr/share/icons/hicolor/48x48/apps/tolvar.png ./usr/share/doc/tolvar/copyright \
@@ -32,7 +33,8 @@ for field in "Package: tolvar" "Version: 2.0" "Section: devel" "Priority: option
     "Homepage: https:"; do
     grep -q "^ $field" <<< "$info" || { echo "$deb: no \"$field\"" >&2; exit 1; }
 done
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libqt6sql6 libqt6help6; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libqt6sql6 libqt6help6 \
+    libqt6webenginewidgets6; do
     grep -q "^ Depends:.*\b$library\b" <<< "$info" || {
         echo "$deb does not depend on $library" >&2
         exit 1

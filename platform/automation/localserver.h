@@ -2,15 +2,9 @@
 
 #include "classfactory.h"
 #include "peerconnection.h"
-
-#include <QStringList>
+#include "serverarguments.h"
 
 namespace automation {
-
-// A server is started as "EXE -Embedding --peer=ADDRESS".
-bool isEmbedding(const QStringList &arguments);
-// The ADDRESS of --peer=ADDRESS (or of "--peer ADDRESS"); empty when absent.
-QString peerAddress(const QStringList &arguments);
 
 // Registers every class of factory as served by exePath in the class registry.
 bool registerClasses(const ClassFactory &factory, const QString &exePath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console.h"
 #include "qtservices.h"
 
 namespace ui {
@@ -20,9 +21,5 @@ public:
         return Services::MsgBoxWithDetails(prompt, details, buttons, title);
     }
 };
-
-// True when nothing shown would be seen: no display server named and no Qt platform chosen, or a
-// platform without a screen (offscreen, minimal).
-bool hasNoDisplay();
 
 } // namespace ui

@@ -12,7 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -230,5 +232,168 @@ TEST_P(PlainRunWithoutScreen, ReportsOnStandardErrorAndFails)
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, PlainRunWithoutScreen, ::testing::Values("", "offscreen"));
+
+} // namespace
+
+namespace {
+
+// Registering needs QtCore alone: no peer connection, no windows.
+TEST(PlainRun, LoadsQtCoreAlone)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "files");
+    environment.remove("TOLVAR_FAKE_UI");
+    QProcess plain;
+    plain.setProcessEnvironment(environment);
+    plain.start(tolvarPath(), {});
+    ASSERT_TRUE(plain.waitForFinished(30000));
+    EXPECT_EQ(plain.exitCode(), 0);
+    const QString trace = QString::fromLocal8Bit(plain.readAllStandardError());
+    QStringList loaded;
+    static const QRegularExpression qtLibrary(QStringLiteral("file=\\S*(libQt6\\w+)"));
+    for (auto match = qtLibrary.globalMatch(trace); match.hasNext();)
+        loaded << match.next().captured(1);
+    loaded.removeDuplicates();
+    loaded.sort();
+    EXPECT_EQ(loaded, QStringList({"libQt6Core"}));
+}
+
+} // namespace
+
+namespace {
+
+const QString ToolWindowCaption = QStringLiteral("^ Vantix Software: Tolvar Add-In 2.0$");
+const QString HomePageCaption =
+    QStringLiteral("^Visual Basic World Wide - Vantix Software: Tolvar Add-In 2.0 Web Browser$");
+
+// The add-in on a display of its own (Xvfb), its keys pressed through the X server, as a user
+// would; the browser module is opened by that process alone.
+class BrowserModuleTest : public EmbeddingTest
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+            QStandardPaths::findExecutable("xdotool").isEmpty())
+            GTEST_SKIP() << "needs Xvfb and xdotool";
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 20000));
+        display = ":" + QString::fromLatin1(xvfb.readLine().trimmed());
+        qputenv("DISPLAY", display.toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        EmbeddingTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        EmbeddingTest::TearDown();
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qunsetenv("DISPLAY");
+        xvfb.terminate();
+        xvfb.waitForFinished(5000);
+    }
+
+    QString xdotool(const QStringList &arguments, int timeout = 30000)
+    {
+        QProcess tool;
+        tool.start("xdotool", arguments);
+        tool.waitForFinished(timeout);
+        return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+    }
+
+    QString waitForWindow(const QString &caption)
+    {
+        QString id;
+        const auto shown = [&] {
+            return !(id = xdotool({"search", "--onlyvisible", "--name", caption})).isEmpty();
+        };
+        return QTest::qWaitFor(shown, 60000) ? id.section(u'\n', 0, 0) : QString();
+    }
+
+    // The tool window of a connected add-in, up and waiting for keys.
+    QString openToolWindow(const ObjectPtr &connect)
+    {
+        EXPECT_FALSE(call(connect, "ConnectAddIn", {env.application()}).error);
+        EXPECT_FALSE(call(env.items.value(0).handlers.value(0).second, "AfterClick", {}).error);
+        const QString window = waitForWindow(ToolWindowCaption);
+        xdotool({"windowfocus", "--sync", window});
+        return window;
+    }
+
+    // Focus starts on the list, from which Shift+Tab goes back to Br, then along the buttons.
+    void press(int backTabs)
+    {
+        QStringList keys{"key", "--delay", "50"};
+        for (int i = 0; i < backTabs; ++i)
+            keys << "shift+Tab";
+        xdotool(keys << "space");
+        QTest::qWait(300);
+    }
+
+    QByteArray mapsOfAddIn() const
+    {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(launcher.processId()));
+        return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+    }
+
+    QProcess xvfb;
+    QString display;
+};
+
+TEST_F(BrowserModuleTest, WebEngineComesWithTheFirstBrowserClick)
+{
+    const ObjectPtr connect = start();
+    ASSERT_TRUE(connect);
+    openToolWindow(connect);
+    EXPECT_FALSE(mapsOfAddIn().contains("libQt6WebEngine"));
+
+    press(1);
+    EXPECT_FALSE(waitForWindow(HomePageCaption).isEmpty());
+    EXPECT_TRUE(mapsOfAddIn().contains("libQt6WebEngineCore"));
+    EXPECT_FALSE(QString::fromUtf8(QFile(log.fileName()).readAll()).contains("Error Number"));
+}
+
+// A copy of the add-in folder whose browser module is missing or is no library at all.
+class BrokenBrowserModule : public BrowserModuleTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(BrokenBrowserModule, BrowserButtonReportsEachClickAndTheOtherToolsWork)
+{
+    QTemporaryDir copy;
+    const QDir built = QFileInfo(tolvarPath()).dir();
+    for (const QFileInfo &file : built.entryInfoList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(file.filePath(), copy.filePath(file.fileName())));
+    const QString module = QFileInfo(copy.path()).canonicalFilePath() + "/tolvar-browser.so";
+    ASSERT_TRUE(QFile::remove(module));
+    if (GetParam()) {
+        QFile broken(module);
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write("not a library");
+    }
+    QProcess::execute(copy.filePath("tolvar"), {});
+
+    const ObjectPtr connect = start();
+    ASSERT_TRUE(connect);
+    openToolWindow(connect);
+    press(1);
+    press(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorded().size() == 2; }, 10000));
+    for (const QStringList &box : recorded()) {
+        ASSERT_GE(box.size(), 2);
+        EXPECT_EQ(box[0], "MsgBox");
+        EXPECT_TRUE(
+            box[1].startsWith("Error Number: 48\\r\\nError in loading DLL " + module + ": "))
+            << qPrintable(box[1]);
+    }
+    press(4); // from Br to MBox
+    EXPECT_FALSE(waitForWindow("Message Box Wizard$").isEmpty());
+    EXPECT_FALSE(mapsOfAddIn().contains("libQt6WebEngine"));
+
+    launcher.stop();
+    QProcess::execute(tolvarPath(), {});
+}
+
+INSTANTIATE_TEST_SUITE_P(RemovedOrCorrupt, BrokenBrowserModule, ::testing::Bool());
 
 } // namespace

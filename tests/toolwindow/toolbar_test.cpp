@@ -240,9 +240,11 @@ TEST_F(ToolbarTest, KeyboardReachesAndPressesButtons)
     EXPECT_EQ(ranSize, QList<qint16>{1});
 }
 
+// Br is left out: its window comes from a module, which this add-in folder lacks and which is
+// then reported (see the embedding tests).
 TEST_F(ToolbarTest, WindowButtonsWithoutTheirWindowDoNothing)
 {
-    for (const char *name : {"MBox", "IBox", "Sav", "Files", "Br"})
+    for (const char *name : {"MBox", "IBox", "Sav", "Files"})
         QTest::mouseClick(button(name), Qt::LeftButton);
     EXPECT_TRUE(errorReports().isEmpty());
     EXPECT_TRUE(ranAlign.isEmpty());
