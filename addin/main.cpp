@@ -14,6 +14,7 @@
 #include "addin/toolwindow/toolwindowloader.h"
 
 #include "platform/automation/localserver.h"
+#include "platform/ui/ownerwindow.h"
 #include "platform/ui/qtservices.h"
 #include "platform/ui/recordingservices.h"
 
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
     tolvar::StartUp();
 
     const QStringList arguments = QApplication::arguments();
+    ui::ownWindowsBy(automation::ownerWindow(arguments));
 
     // What AfterClick runs to load the tool window, and the windows it shows; installed here only.
     tolvar::defineAddInForms(tolvar::forms());

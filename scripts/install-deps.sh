@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev sqlite3
     xvfb xauth imagemagick fonts-dejavu-core dbus at-spi2-core poppler-utils
     dpkg-dev desktop-file-utils
-    openbox xdotool x11-utils
+    openbox xdotool x11-utils libxcb1-dev
 )
 
 missing=()
