@@ -2,7 +2,6 @@
 
 #include "addin/generators/inputboxwizard.h"
 #include "addin/generators/messageboxwizard.h"
-#include "addin/generators/wizardconfirmation.h"
 
 #include "platform/ui/twips.h"
 
@@ -106,17 +105,5 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Text6", QStringList{"1E400"},
                                  "Error Number: 6\r\nOverflow: X and Y must be"}),
     [](const auto &info) { return std::string(info.param.name); });
-
-class QuotedTextTest : public ::testing::TestWithParam<const char *>
-{
-};
-
-// Whatever the line break, the literal joins vbCrLf in and stays on one line.
-TEST_P(QuotedTextTest, LineBreakBecomesVbCrLf)
-{
-    EXPECT_EQ(tolvar::quoted(GetParam()), R"("a" & vbCrLf & "b")");
-}
-
-INSTANTIATE_TEST_SUITE_P(Breaks, QuotedTextTest, ::testing::Values("a\r\nb", "a\rb", "a\nb"));
 
 } // namespace
