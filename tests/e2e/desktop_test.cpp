@@ -105,7 +105,7 @@ TEST_P(OwnedWindowTest, StaysAboveTheMainWindowAfterAClickOnTheForm)
         clickToolButton(GetParam().button);
     QString owned;
     ASSERT_TRUE(waitFor([&] { return !(owned = window(GetParam().title)).isEmpty(); }));
-    const QString main = window("vbhost \\[design\\]$");
+    const QString main = window("^Demo \\[design\\]");
     const QList<qulonglong> mainId{main.toULongLong()};
     sh("xdotool mousemove --window " + main + " 40 150 click 1");
     ASSERT_TRUE(waitFor([&] { return ids(sh("xprop -root _NET_ACTIVE_WINDOW")) == mainId; }));
