@@ -10,9 +10,6 @@
 
 namespace tolvar {
 
-QString AlignPositionProperty;
-QString AlignExtentProperty;
-
 using automation::Value;
 using automation::Values;
 
@@ -38,7 +35,7 @@ void setProperty(const Value &control, const QString &name, const Value &value)
 
 } // namespace
 
-void AlignControls()
+void AlignControls(const QString &AlignPositionProperty, const QString &AlignExtentProperty)
 {
     const bool farEdge = !AlignExtentProperty.isEmpty();
     const QString position = AlignPositionProperty;

@@ -9,8 +9,6 @@
 
 namespace tolvar {
 
-qint16 SizeMode = 0;
-
 using automation::Value;
 
 namespace {
@@ -37,7 +35,7 @@ void writeSize(const Value &properties, const QString &name, const std::optional
 
 } // namespace
 
-void MatchControlSizes()
+void MatchControlSizes(qint16 SizeMode)
 {
     const QString width = QStringLiteral("Width");
     const QString height = QStringLiteral("Height");

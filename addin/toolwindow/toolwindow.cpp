@@ -301,21 +301,16 @@ void ToolWindow::buttonClick(int id)
         case RightA:
         case BottomA:
         case TopA:
-            AlignPositionProperty.clear();
-            AlignExtentProperty.clear();
-            AlignPositionProperty =
-                (id == TopA || id == BottomA) ? QStringLiteral("Top") : QStringLiteral("Left");
-            if (id == BottomA)
-                AlignExtentProperty = QStringLiteral("Height");
-            if (id == RightA)
-                AlignExtentProperty = QStringLiteral("Width");
-            runAlignControls();
+            runAlignControls((id == TopA || id == BottomA) ? QStringLiteral("Top")
+                                                           : QStringLiteral("Left"),
+                             id == BottomA  ? QStringLiteral("Height")
+                             : id == RightA ? QStringLiteral("Width")
+                                            : QString());
             break;
         case SizeH:
         case SizeW:
         case SizeB:
-            SizeMode = id == SizeW ? 1 : id == SizeH ? 2 : 3;
-            runMatchControlSizes();
+            runMatchControlSizes(id == SizeW ? 1 : id == SizeH ? 2 : 3);
             break;
         case MBox:
             forms().show(formname::MessageBoxWizard);

@@ -153,7 +153,7 @@ TEST_P(BrokenLibraryTest, IsReportedOnceAndTheRestWorks)
     EXPECT_EQ(window->list()->count(), 0);
 
     qint16 mode = 0;
-    window->runMatchControlSizes = [&] { mode = tolvar::SizeMode; };
+    window->runMatchControlSizes = [&](qint16 sizeMode) { mode = sizeMode; };
     QTest::mouseClick(window->findChild<QWidget *>("SizeB"), Qt::LeftButton);
     EXPECT_EQ(mode, 3);
     QTest::mouseClick(window->findChild<QWidget *>("LeftA"), Qt::LeftButton);
