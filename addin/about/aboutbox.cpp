@@ -3,7 +3,7 @@
 #include "aboutpictures.h"
 #include "clickarea.h"
 
-#include "addin/host/centerform.h"
+#include "addin/windows/centerform.h"
 #include "platform/ui/services.h"
 #include "platform/ui/twips.h"
 

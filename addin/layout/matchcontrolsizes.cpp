@@ -1,7 +1,7 @@
 #include "matchcontrolsizes.h"
 
-#include "addin/host/hostapp.h"
-#include "addin/host/traps.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/runtime/traps.h"
 
 #include "platform/automation/object.h"
 

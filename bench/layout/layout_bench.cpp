@@ -5,9 +5,9 @@
 
 #include "tests/layout/designermodel.h"
 
-#include "addin/host/hostapp.h"
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
+#include "addin/runtime/hostapp.h"
 
 #include "platform/automation/localserver.h"
 #include "platform/automation/registry.h"

@@ -1,8 +1,8 @@
 #include "designermodel.h"
 
-#include "addin/host/hostapp.h"
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
+#include "addin/runtime/hostapp.h"
 
 #include "platform/ui/fakeservices.h"
 

@@ -3,8 +3,8 @@
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/toolwindow/dblist.h"
-#include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/toolbuttons.h"
+#include "addin/windows/formregistry.h"
 #include "platform/ui/imagebutton.h"
 
 #include "platform/ui/twips.h"
