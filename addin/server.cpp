@@ -14,6 +14,8 @@
 #include "addin/windows/formregistry.h"
 
 #include "platform/automation/localserver.h"
+#include "platform/automation/serverarguments.h"
+#include "platform/ui/ownerwindow.h"
 #include "platform/ui/qtservices.h"
 #include "platform/ui/recordingservices.h"
 
@@ -53,6 +55,8 @@ extern "C" Q_DECL_EXPORT int tolvarServe(int argc, char **argv)
         std::fprintf(stderr, "tolvar: could not register its class in CLASSES.INI\n");
 
     tolvar::StartUp();
+
+    ui::ownWindowsBy(automation::ownerWindow(QApplication::arguments()));
 
     // What AfterClick runs to load the tool window, and the windows it shows; installed here only.
     tolvar::defineAddInForms(tolvar::forms());

@@ -26,6 +26,7 @@ using ShowMessagesFunction = void (*)(int argc, char **argv,
                                       const QList<DeferredMessage> *messages);
 inline constexpr char ShowMessagesSymbol[] = "tolvarShowMessages";
 
-inline constexpr char ServerModuleName[] = "libtolvar-server.so";
+// In a folder of their own: private libraries, not for the dynamic linker's cache.
+inline constexpr char ServerModuleName[] = "modules/libtolvar-server.so";
 
 } // namespace tolvar

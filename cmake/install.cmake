@@ -22,13 +22,13 @@ if(TARGET tolvar)
     # The libraries the add-in opens at run time, found beside it wherever it was started from.
     foreach(module tolvar_server tolvar_browser_module)
         if(TARGET ${module})
-            install(TARGETS ${module} LIBRARY DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR})
+            install(TARGETS ${module} LIBRARY DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}/modules)
         endif()
     endforeach()
     # A plain pattern "tolvar" would also match the folder itself.
     install(DIRECTORY ${TOLVAR_ADDIN_DIR}/ DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}
         USE_SOURCE_PERMISSIONS
-        REGEX "/lib/tolvar/(tolvar|temp\\.MOD|[^/]*\\.lock|[^/]*\\.so)$" EXCLUDE)
+        REGEX "/lib/tolvar/(tolvar|modules|temp\\.MOD|[^/]*\\.lock)$" EXCLUDE)
     # A relative link, so that the tree can be moved or packaged as it is.
     install(CODE "
         set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tolvar\")
@@ -77,5 +77,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vantix.example/tolvar/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fontconfig")
 include(CPack)

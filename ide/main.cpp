@@ -45,6 +45,9 @@ int main(int argc, char **argv)
         err << "vbhost: could not open " << commandLine.project << "\n";
 
     vbhost::AddInManager &addIns = window.addIns();
+    // Another process can own a window only through the X server.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        addIns.setOwnerWindow(window.winId());
     QObject::connect(&addIns, &vbhost::AddInManager::addInFailed, &app,
                      [&err](const QString &progId, const QString &message) {
                          err << "vbhost: add-in " << progId << ": " << message << "\n";

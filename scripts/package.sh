@@ -11,7 +11,7 @@ deb=$(ls -t build/tolvar_*.deb | head -n 1)
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/vbhost ./usr/bin/helpview ./usr/bin/tolvar ./usr/lib/tolvar/tolvar \
     ./usr/lib/tolvar/tolvar.hlp ./usr/lib/tolvar/tolvar.mdb ./usr/lib/tolvar/kzlsav.MOD \
-    ./usr/lib/tolvar/libtolvar-server.so ./usr/lib/tolvar/tolvar-browser.so \
+    ./usr/lib/tolvar/modules/libtolvar-server.so ./usr/lib/tolvar/modules/tolvar-browser.so \
     ./usr/share/tolvar/examples/Demo/Demo.vbp ./usr/share/doc/tolvar/README.md \
     ./usr/share/applications/vbhost.desktop ./usr/share/mime/packages/tolvar.xml \
     ./usr/share/icons/hicolor/48x48/apps/tolvar.png ./usr/share/doc/tolvar/copyright \

@@ -7,6 +7,7 @@
 #include "addin/runtime/addinfolder.h"
 #include "addin/runtime/traps.h"
 #include "addin/windows/centerform.h"
+#include "addin/windows/fittingfont.h"
 #include "addin/windows/formregistry.h"
 #include "addin/windows/helpmenu.h"
 #include "addin/windows/outersize.h"
@@ -54,15 +55,10 @@ QLabel *holder(QWidget *parent, const QString &name, const QPixmap &picture)
     return label;
 }
 
-// The buttons were sized for the host platform's narrow dialog font: a caption that would be cut
-// off here gets a smaller font instead.
+// A caption that would be cut off here gets a smaller font instead.
 void fitCaption(QPushButton *button)
 {
-    QFont font = button->font();
-    const int room = button->width() - 8;
-    while (QFontMetrics(font).horizontalAdvance(button->text()) > room && font.pointSizeF() > 6.5)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    button->setFont(font);
+    button->setFont(fittingFont(button->font(), button->text(), button->width() - 8));
 }
 
 QRectF toTwips(const QRect &r)

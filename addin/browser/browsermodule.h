@@ -17,7 +17,7 @@ public:
     virtual QWidget *createBrowser() = 0;
 };
 
-inline constexpr char BrowserModuleFile[] = "tolvar-browser.so";
+inline constexpr char BrowserModuleFile[] = "modules/tolvar-browser.so";
 
 } // namespace tolvar
 

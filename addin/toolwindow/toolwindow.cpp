@@ -15,6 +15,7 @@
 #include "addin/runtime/addinfolder.h"
 #include "addin/runtime/traps.h"
 #include "addin/windows/centerform.h"
+#include "addin/windows/fittingfont.h"
 #include "addin/windows/outersize.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
@@ -129,6 +130,7 @@ ToolWindow::ToolWindow(QWidget *parent)
         button->setObjectName(tool.name);
         button->setAccessibleName(tool.shortName);
         button->setAccessibleDescription(tool.hint);
+        button->setToolTip(tool.hint);
         button->setGeometry(ui::twipsToPixels(ButtonLeft + ButtonSize * (k - 1), ButtonTop,
                                               ButtonSize, ButtonSize));
         button->setPicture(h.up->pixmap());
@@ -257,6 +259,15 @@ QString ToolWindow::statusText() const
 void ToolWindow::setStatusText(const QString &text)
 {
     m_status->setText(text);
+    fitStatusText();
+}
+
+// The hint is a picture button's only description: it takes a smaller font rather than lose its
+// end at the window's edge.
+void ToolWindow::fitStatusText()
+{
+    m_status->setFont(
+        fittingFont(m_statusBar->font(), m_status->text(), m_status->contentsRect().width()));
 }
 
 void ToolWindow::DeleteHighlight()
@@ -289,6 +300,8 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove && HoverButton != 0)
         DeleteHighlight();
+    if (watched == m_status && event->type() == QEvent::Resize)
+        fitStatusText();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -79,6 +79,7 @@ private:
     void openSubroutineLibrary();
     void applyOuterSize();
     void watchSurface(QWidget *widget);
+    void fitStatusText();
 
     void buttonMouseDown(int id);
     void buttonMouseMove(int id);

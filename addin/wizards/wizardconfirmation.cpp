@@ -1,5 +1,7 @@
 #include "wizardconfirmation.h"
 
+#include <QRegularExpression>
+
 namespace tolvar {
 
 QString clipboardConfirmation(const QString &sentence, const QString &code)
@@ -7,8 +9,11 @@ QString clipboardConfirmation(const QString &sentence, const QString &code)
     return sentence + QString(53, u' ') + QStringLiteral("\r\n\r\n") + code;
 }
 
-QString quoted(const QString &text)
+QString quoted(QString text)
 {
+    text.replace(u'"', QStringLiteral("\"\""));
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    text.replace(lineBreak, QStringLiteral("\" & vbCrLf & \""));
     return u'"' + text + u'"';
 }
 

@@ -11,8 +11,9 @@ inline const QString ApplicationTitle = QStringLiteral("Tolvar");
 // the code.
 QString clipboardConfirmation(const QString &sentence, const QString &code);
 
-// A quoted Basic text, copied as typed: quotes inside are not doubled.
-QString quoted(const QString &text);
+// A Basic string literal of a typed text that compiles: quotes inside are doubled and each line
+// break (CR LF, CR or LF) is joined in as vbCrLf.
+QString quoted(QString text);
 
 // A multi-line text box's text with Windows line ends, as the code is written with them.
 QString withWindowsLineEnds(QString text);

@@ -255,6 +255,7 @@ void AddInManager::load(const QString &progId)
         }
     });
     setState(server, State::Starting);
+    launcher->setOwnerWindow(m_ownerWindow);
     launcher->start(server->progId);
 }
 

@@ -69,6 +69,9 @@ public:
     // Loads or unloads to match the wanted states (ProgID -> loaded).
     void apply(const QHash<QString, bool> &wanted);
 
+    // The main window the add-ins' windows stay above (its native id); 0 for none.
+    void setOwnerWindow(quintptr id) { m_ownerWindow = id; }
+
     // How long an unloading add-in may take before its process is killed.
     void setUnloadTimeout(int milliseconds) { m_unloadTimeout = milliseconds; }
 
@@ -92,6 +95,7 @@ private:
     QHash<QString, std::shared_ptr<Server>> m_servers; // keyed by lower-case ProgID
     std::vector<std::unique_ptr<automation::ServerLauncher>> m_retired;
     int m_unloadTimeout = 5000;
+    quintptr m_ownerWindow = 0;
 };
 
 } // namespace vbhost

@@ -27,4 +27,14 @@ QString peerAddress(const QStringList &arguments)
     return {};
 }
 
+quintptr ownerWindow(const QStringList &arguments)
+{
+    const QString option = QStringLiteral("--owner-window=");
+    for (const QString &a : arguments.mid(1)) {
+        if (a.startsWith(option))
+            return QStringView(a).mid(option.size()).toULongLong();
+    }
+    return 0;
+}
+
 } // namespace automation

@@ -109,8 +109,11 @@ void ServerLauncher::start(const QString &progId)
     m_process = new QProcess(this);
     m_process->setProcessChannelMode(QProcess::ForwardedChannels);
     m_process->setProgram(exe);
-    m_process->setArguments(
-        {QStringLiteral("-Embedding"), QStringLiteral("--peer=") + m_server->address()});
+    QStringList arguments{QStringLiteral("-Embedding"),
+                          QStringLiteral("--peer=") + m_server->address()};
+    if (m_ownerWindow)
+        arguments << QStringLiteral("--owner-window=%1").arg(m_ownerWindow);
+    m_process->setArguments(arguments);
     connect(m_process, &QProcess::finished, this,
             [this](int code, QProcess::ExitStatus status) { onProcessFinished(code, status); });
     connect(m_process, &QProcess::errorOccurred, this,

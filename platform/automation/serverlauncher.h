@@ -40,6 +40,9 @@ public:
     qint64 processId() const;
     bool isRunning() const;
 
+    // The environment's main window, passed as --owner-window=ID so that the server's windows
+    // stay above it; 0 passes nothing.
+    void setOwnerWindow(quintptr id) { m_ownerWindow = id; }
     void setConnectTimeout(int milliseconds) { m_connectTimeout = milliseconds; }
     void setStopGracePeriod(int milliseconds) { m_gracePeriod = milliseconds; }
 
@@ -68,6 +71,7 @@ private:
     std::shared_ptr<PeerConnection> m_connection;
     ObjectPtr m_object;
     bool m_settled = true; // created() or failed() was emitted for the current start()
+    quintptr m_ownerWindow = 0;
     int m_connectTimeout = 30000;
     int m_gracePeriod = 5000;
     quint64 m_generation = 0;

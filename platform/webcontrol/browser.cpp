@@ -1,5 +1,6 @@
 #include "browser.h"
 
+#include <QLoggingCategory>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
@@ -39,9 +40,20 @@ void Browser::prepareEngine()
     prepared = true;
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The engine's own log keeps to real errors; flags already given win.
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.contains("--disable-gpu"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --disable-gpu").trimmed());
+    for (const QByteArray &flag :
+         {QByteArrayLiteral("--disable-gpu"), QByteArrayLiteral("--log-level=2")}) {
+        if (!flags.contains(flag.split('=').front()))
+            flags += ' ' + flag;
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    // What the engine tells of its set-up (GL, the sandbox) and what pages write to their script
+    // console is not the user's business; QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.info=false\n"
+                                                    "qt.webenginecontext.info=false\n"
+                                                    "js.info=false\n"
+                                                    "js.warning=false"));
 }
 
 QString Browser::openingText(const QString &address)

@@ -362,9 +362,12 @@ TEST_P(BrokenBrowserModule, BrowserButtonReportsEachClickAndTheOtherToolsWork)
 {
     QTemporaryDir copy;
     const QDir built = QFileInfo(tolvarPath()).dir();
-    for (const QFileInfo &file : built.entryInfoList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(file.filePath(), copy.filePath(file.fileName())));
-    const QString module = QFileInfo(copy.path()).canonicalFilePath() + "/tolvar-browser.so";
+    ASSERT_TRUE(QDir(copy.path()).mkdir("modules"));
+    for (const QString &folder : {QString(), QStringLiteral("modules/")})
+        for (const QFileInfo &file : QDir(built.filePath(folder)).entryInfoList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(file.filePath(), copy.filePath(folder + file.fileName())));
+    const QString module =
+        QFileInfo(copy.path()).canonicalFilePath() + "/modules/tolvar-browser.so";
     ASSERT_TRUE(QFile::remove(module));
     if (GetParam()) {
         QFile broken(module);

@@ -126,6 +126,18 @@ TEST_F(ToolbarTest, EachButtonShowsItsHint)
     }
 }
 
+TEST_F(ToolbarTest, EachHintFitsTheStatusBarAndIsItsButtonsTooltip)
+{
+    auto *status = window->findChild<QLabel *>("StatusBar1Text");
+    for (int k = 1; k <= 12; ++k) {
+        moveOver(button(ToolButtons[k - 1].name));
+        EXPECT_LE(QFontMetrics(status->font()).horizontalAdvance(status->text()),
+                  status->contentsRect().width())
+            << k;
+        EXPECT_EQ(button(ToolButtons[k - 1].name)->toolTip(), ToolButtons[k - 1].hint);
+    }
+}
+
 TEST_F(ToolbarTest, MovingOntoTheListClearsHighlightAndKeepsHoverButton)
 {
     moveOver(button("SizeB"));

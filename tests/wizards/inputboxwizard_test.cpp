@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     R"(xinput = inputbox("","","",0,0,"h.hlp",12abc))"},
         ComposeCase{{"", "", "", "", "", "", "12"}, R"(xinput = inputbox("","","",0,0))"},
         ComposeCase{{"A \"b\"", "\"", "one\ntwo"},
-                    "xinput = inputbox(\"one\r\ntwo\",\"A \"b\"\",\"\"\",0,0)"}));
+                    R"(xinput = inputbox("one" & vbCrLf & "two","A ""b""","""",0,0))"}));
 
 struct TryCase
 {

@@ -58,9 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         ComposeCase{{"Option4(1)", "Option4(0)", "Option1(0)", "Option2(0)"},
                     {},
                     R"(vantixmsg = MsgBox("",16,""))"},
-        ComposeCase{{},
-                    {"Say \"x\" & go", "Line 1\nHe said \"hi\""},
-                    "vantixmsg = MsgBox(\"Line 1\r\nHe said \"hi\"\",67,\"Say \"x\" & go\")"},
+        ComposeCase{
+            {},
+            {"Say \"x\" & go", "Line 1\nHe said \"hi\""},
+            R"(vantixmsg = MsgBox("Line 1" & vbCrLf & "He said ""hi""",67,"Say ""x"" & go"))"},
         context("", 0), context("12.5", 12), context("13.5", 14), context("4 2", 42),
         context("&H10", 16), context("&O17", 15), context("help", 0), context("1.5E1x", 15),
         context("-32768", -32768), context("32767.4", 32767)));
