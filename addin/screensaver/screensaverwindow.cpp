@@ -33,18 +33,9 @@ constexpr ButtonEntry Buttons[] = {
 
 } // namespace
 
-ScreenSaverWindow::ScreenSaverWindow(QWidget *parent) : QDialog(parent)
+ScreenSaverWindow::ScreenSaverWindow(QWidget *parent)
+    : FixedDialog(QStringLiteral("saver"), ScreenSaverCaption, 6255, 3735, parent)
 {
-    setObjectName(QStringLiteral("saver"));
-    setWindowTitle(ScreenSaverCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(false);
-    setFixedSize(ui::twipsToPixels(6255, 3735));
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(8.25);
-    setFont(dialogFont);
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "addin/windows/fixeddialog.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -15,7 +15,7 @@ namespace tolvar {
 // The screen saver skeleton window `saver`: a page of instructions, "Create Skeleton" to add a
 // screen-saver form to the active project, "Print Instructions" and "Close", which only hides.
 // Loaded hidden when the tool window starts; shown modeless from its button.
-class ScreenSaverWindow : public QDialog
+class ScreenSaverWindow : public FixedDialog
 {
     Q_OBJECT
 public:

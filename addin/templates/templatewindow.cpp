@@ -16,19 +16,10 @@
 
 namespace tolvar {
 
-TemplateWindow::TemplateWindow(QWidget *parent) : QDialog(parent)
+// The controls reach to within a few twips of this size, so it is the area inside the frame.
+TemplateWindow::TemplateWindow(QWidget *parent)
+    : FixedDialog(QStringLiteral("fles"), TemplateWindowCaption, 4665, 3735, parent)
 {
-    setObjectName(QStringLiteral("fles"));
-    setWindowTitle(TemplateWindowCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(false);
-    // The controls reach to within a few twips of this size, so it is the area inside the frame.
-    setFixedSize(ui::twipsToPixels(4665, 3735));
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(8.25);
-    setFont(dialogFont);
 
     m_files = new FileListBox(this);
     m_files->setObjectName(QStringLiteral("File1"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "addin/windows/fixeddialog.h"
 
 class QComboBox;
 class QPushButton;
@@ -11,7 +11,7 @@ class FileListBox;
 
 // The template file window `fles`: a category box, the add-in folder's files of that category,
 // and "Close", which only hides. Choosing a file adds it to the active project at once.
-class TemplateWindow : public QDialog
+class TemplateWindow : public FixedDialog
 {
     Q_OBJECT
 public:

@@ -1,26 +1,13 @@
 #include "wizarddialog.h"
 
-#include "platform/ui/twips.h"
-
 #include <QKeyEvent>
 
 namespace tolvar {
 
 WizardDialog::WizardDialog(const QString &name, const QString &caption, double clientWidth,
                            double clientHeight, QWidget *parent)
-    : QDialog(parent)
-{
-    setObjectName(name);
-    setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setModal(false);
-    setFixedSize(ui::twipsToPixels(clientWidth, clientHeight));
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(8.25);
-    setFont(dialogFont);
-}
+    : FixedDialog(name, caption, clientWidth, clientHeight, parent, Qt::CustomizeWindowHint)
+{}
 
 void WizardDialog::keyPressEvent(QKeyEvent *event)
 {
@@ -28,7 +15,7 @@ void WizardDialog::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    QDialog::keyPressEvent(event);
+    FixedDialog::keyPressEvent(event);
 }
 
 } // namespace tolvar

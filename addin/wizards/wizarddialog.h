@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "addin/windows/fixeddialog.h"
 
 namespace tolvar {
 
-// A wizard's window: a fixed dialog of the given client size in twips, shown modeless. It has
-// no default or cancel button, so Enter and Escape are left to the control with the focus.
-class WizardDialog : public QDialog
+// A wizard's window: a fixed dialog with no default or cancel button, so that Enter and Escape
+// are left to the control with the focus.
+class WizardDialog : public FixedDialog
 {
     Q_OBJECT
 public:
