@@ -3,12 +3,12 @@
 #include "addin/about/aboutbox.h"
 #include "addin/about/splash.h"
 #include "addin/browser/browsermodule.h"
-#include "addin/generators/inputboxwizard.h"
-#include "addin/generators/messageboxwizard.h"
-#include "addin/generators/screensaverwindow.h"
-#include "addin/host/addinfolder.h"
-#include "addin/library/templatewindow.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/screensaver/screensaverwindow.h"
+#include "addin/templates/templatewindow.h"
+#include "addin/windows/formregistry.h"
+#include "addin/wizards/inputboxwizard.h"
+#include "addin/wizards/messageboxwizard.h"
 
 #include "platform/automation/error.h"
 

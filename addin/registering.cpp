@@ -3,7 +3,7 @@
 #include "serverloader.h"
 #include "servermodule.h"
 
-#include "addin/host/startup.h"
+#include "addin/runtime/startup.h"
 
 #include "platform/automation/registry.h"
 #include "platform/ui/console.h"

@@ -7,11 +7,11 @@
 #include "servermodule.h"
 
 #include "addin/forms.h"
-#include "addin/host/connect.h"
-#include "addin/host/hostapp.h"
-#include "addin/host/startup.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addin/runtime/connect.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/runtime/startup.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "addin/windows/formregistry.h"
 
 #include "platform/automation/localserver.h"
 #include "platform/automation/serverarguments.h"

@@ -2,7 +2,7 @@
 
 #include "servermodule.h"
 
-#include "addin/host/addinfolder.h"
+#include "addin/runtime/addinfolder.h"
 
 #include <QLibrary>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // vbhost: the design environment. Opens a Visual Basic 4 project and hosts add-ins.
-#include "ide/designer/addinmanager.h"
-#include "ide/designer/bundledaddins.h"
-#include "ide/designer/commandline.h"
-#include "ide/designer/mainwindow.h"
+#include "ide/shell/addinmanager.h"
+#include "ide/shell/bundledaddins.h"
+#include "ide/shell/commandline.h"
+#include "ide/shell/mainwindow.h"
 #include "platform/ui/qtservices.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "aboutpictures.h"
 #include "clickarea.h"
 
-#include "addin/host/centerform.h"
+#include "addin/windows/centerform.h"
 #include "platform/ui/services.h"
 #include "platform/ui/twips.h"
 
@@ -46,18 +46,9 @@ QRect place(double left, double top, double width, double height)
 
 } // namespace
 
-AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget *parent)
+    : FixedDialog(QStringLiteral("aboutbox"), AboutCaption, 5130, 3495, parent)
 {
-    setObjectName(QStringLiteral("aboutbox"));
-    setWindowTitle(AboutCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(false);
-    setFixedSize(ui::twipsToPixels(5130, 3495));
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(8.25);
-    setFont(dialogFont);
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
@@ -66,7 +57,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     icon->setGeometry(place(480, 405, 480, 480));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QFont bold = dialogFont;
+    QFont bold = font();
     bold.setBold(true);
     auto *title = new QLabel(this);
     title->setFont(bold);

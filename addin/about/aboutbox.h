@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "addin/windows/fixeddialog.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ class ClickArea;
 
 // The about box `aboutbox`: loaded hidden at start-up, shown modeless from the Help menus,
 // hidden again by OK. It stays where the user left it between showings.
-class AboutBox : public QDialog
+class AboutBox : public FixedDialog
 {
     Q_OBJECT
 public:

@@ -2,7 +2,7 @@
 
 #include "aboutpictures.h"
 
-#include "addin/host/centerform.h"
+#include "addin/windows/centerform.h"
 #include "platform/ui/twips.h"
 
 #include <QPainter>

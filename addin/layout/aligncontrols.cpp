@@ -1,7 +1,7 @@
 #include "aligncontrols.h"
 
-#include "addin/host/hostapp.h"
-#include "addin/host/traps.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/runtime/traps.h"
 
 #include "platform/automation/object.h"
 #include "platform/basic/basic.h"
@@ -9,9 +9,6 @@
 #include <optional>
 
 namespace tolvar {
-
-QString AlignPositionProperty;
-QString AlignExtentProperty;
 
 using automation::Value;
 using automation::Values;
@@ -38,7 +35,7 @@ void setProperty(const Value &control, const QString &name, const Value &value)
 
 } // namespace
 
-void AlignControls()
+void AlignControls(const QString &AlignPositionProperty, const QString &AlignExtentProperty)
 {
     const bool farEdge = !AlignExtentProperty.isEmpty();
     const QString position = AlignPositionProperty;

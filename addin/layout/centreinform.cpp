@@ -1,6 +1,6 @@
 #include "centreinform.h"
 
-#include "addin/host/traps.h"
+#include "addin/runtime/traps.h"
 
 #include "platform/basic/basic.h"
 

@@ -1,7 +1,7 @@
 #include "designselection.h"
 
-#include "addin/host/hostapp.h"
-#include "addin/host/traps.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/runtime/traps.h"
 
 #include "platform/automation/object.h"
 #include "platform/basic/basic.h"

@@ -1,15 +1,13 @@
 #include "matchcontrolsizes.h"
 
-#include "addin/host/hostapp.h"
-#include "addin/host/traps.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/runtime/traps.h"
 
 #include "platform/automation/object.h"
 
 #include <optional>
 
 namespace tolvar {
-
-qint16 SizeMode = 0;
 
 using automation::Value;
 
@@ -37,7 +35,7 @@ void writeSize(const Value &properties, const QString &name, const std::optional
 
 } // namespace
 
-void MatchControlSizes()
+void MatchControlSizes(qint16 SizeMode)
 {
     const QString width = QStringLiteral("Width");
     const QString height = QStringLiteral("Height");

@@ -4,11 +4,8 @@
 
 namespace tolvar {
 
-// Bit set of what MatchControlSizes copies: 1 the width, 2 the height.
-extern qint16 SizeMode;
-
-// Gives every selected control the width, the height or both of the first selected control.
-// Failures are skipped silently.
-void MatchControlSizes();
+// Gives every selected control the width, the height or both of the first selected control,
+// as the bit set SizeMode says: 1 the width, 2 the height. Failures are skipped silently.
+void MatchControlSizes(qint16 SizeMode);
 
 } // namespace tolvar

@@ -1,6 +1,6 @@
 #include "taborderbyposition.h"
 
-#include "addin/host/traps.h"
+#include "addin/runtime/traps.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "helpfile.h"
 
-#include "addin/host/errorreport.h"
+#include "addin/runtime/errorreport.h"
 
 #include "platform/ui/services.h"
 

@@ -1,22 +1,22 @@
 #include "toolwindow.h"
 
+#include "addin/windows/formregistry.h"
+#include "addin/windows/helpmenu.h"
 #include "dblist.h"
-#include "formregistry.h"
 #include "helpfile.h"
-#include "helpmenu.h"
 #include "toolbarpictures.h"
 #include "toolbuttons.h"
 
-#include "addin/generators/generalmenu.h"
-#include "addin/host/addinfolder.h"
-#include "addin/host/centerform.h"
-#include "addin/host/fittingfont.h"
-#include "addin/host/outersize.h"
-#include "addin/host/traps.h"
+#include "addin/generalmenu/generalmenu.h"
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/layoutmenu.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/library/datacontrol.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/traps.h"
+#include "addin/windows/centerform.h"
+#include "addin/windows/fittingfont.h"
+#include "addin/windows/outersize.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
@@ -314,21 +314,16 @@ void ToolWindow::buttonClick(int id)
         case RightA:
         case BottomA:
         case TopA:
-            AlignPositionProperty.clear();
-            AlignExtentProperty.clear();
-            AlignPositionProperty =
-                (id == TopA || id == BottomA) ? QStringLiteral("Top") : QStringLiteral("Left");
-            if (id == BottomA)
-                AlignExtentProperty = QStringLiteral("Height");
-            if (id == RightA)
-                AlignExtentProperty = QStringLiteral("Width");
-            runAlignControls();
+            runAlignControls((id == TopA || id == BottomA) ? QStringLiteral("Top")
+                                                           : QStringLiteral("Left"),
+                             id == BottomA  ? QStringLiteral("Height")
+                             : id == RightA ? QStringLiteral("Width")
+                                            : QString());
             break;
         case SizeH:
         case SizeW:
         case SizeB:
-            SizeMode = id == SizeW ? 1 : id == SizeH ? 2 : 3;
-            runMatchControlSizes();
+            runMatchControlSizes(id == SizeW ? 1 : id == SizeH ? 2 : 3);
             break;
         case MBox:
             forms().show(formname::MessageBoxWizard);

@@ -66,8 +66,8 @@ public:
 
     // The layout tools the buttons run; replaceable so that the toolbar can be tried without
     // a form designer.
-    std::function<void()> runAlignControls;
-    std::function<void()> runMatchControlSizes;
+    std::function<void(const QString &, const QString &)> runAlignControls;
+    std::function<void(qint16)> runMatchControlSizes;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

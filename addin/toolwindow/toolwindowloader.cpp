@@ -1,6 +1,6 @@
 #include "toolwindowloader.h"
 
-#include "formregistry.h"
+#include "addin/windows/formregistry.h"
 #include "toolwindow.h"
 
 #include <QPointer>

@@ -3,7 +3,7 @@
 // "On the screen" means a grab of the page shows the page's dark blue heading.
 #include "addin/browser/browser.h"
 #include "addin/browser/browserlogic.h"
-#include "addin/host/addinfolder.h"
+#include "addin/runtime/addinfolder.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/qtservices.h"
 #include "platform/webcontrol/browser.h"

@@ -5,9 +5,9 @@
 
 #include "tests/layout/designermodel.h"
 
-#include "addin/host/hostapp.h"
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
+#include "addin/runtime/hostapp.h"
 
 #include "platform/automation/localserver.h"
 #include "platform/automation/registry.h"
@@ -47,9 +47,7 @@ void runAlign(benchmark::State &state, const Value &app, const char *position, c
 {
     tolvar::HostApp = app;
     for (auto _ : state) {
-        tolvar::AlignPositionProperty = QString::fromLatin1(position);
-        tolvar::AlignExtentProperty = QString::fromLatin1(extent);
-        tolvar::AlignControls();
+        tolvar::AlignControls(QString::fromLatin1(position), QString::fromLatin1(extent));
     }
     state.SetItemsProcessed(state.iterations() * Controls);
 }
@@ -58,8 +56,7 @@ void runSize(benchmark::State &state, const Value &app, qint16 mode)
 {
     tolvar::HostApp = app;
     for (auto _ : state) {
-        tolvar::SizeMode = mode;
-        tolvar::MatchControlSizes();
+        tolvar::MatchControlSizes(mode);
     }
     state.SetItemsProcessed(state.iterations() * Controls);
 }

@@ -7,11 +7,11 @@
 // window has been shown and painted (the offscreen platform paints on show), with the add-in's
 // resident size then. Aims: under 150 ms, at most 60 MB.
 #include "addin/forms.h"
-#include "addin/host/addinfolder.h"
+#include "addin/runtime/addinfolder.h"
 #include "addin/toolwindow/dblist.h"
-#include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/toolwindow.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "addin/windows/formregistry.h"
 #include "platform/automation/remoteobject.h"
 #include "platform/automation/serverlauncher.h"
 #include "platform/ui/qtservices.h"

@@ -1,6 +1,6 @@
 #include "addin/about/aboutbox.h"
 #include "addin/about/aboutpictures.h"
-#include "addin/host/centerform.h"
+#include "addin/windows/centerform.h"
 
 #include "platform/ui/fakeservices.h"
 #include "platform/ui/twips.h"

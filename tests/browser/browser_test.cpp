@@ -2,7 +2,7 @@
 #include "addin/browser/browser.h"
 #include "addin/browser/browserlogic.h"
 #include "addin/browser/percentpanel.h"
-#include "addin/host/addinfolder.h"
+#include "addin/runtime/addinfolder.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/fakeservices.h"
 #include "platform/ui/imagebutton.h"

@@ -3,7 +3,7 @@
 //   browser_preview [rest|highlight] [seconds]
 // Prints the window's frame as "x y width height" on standard output once the page is shown.
 #include "addin/browser/browser.h"
-#include "addin/host/addinfolder.h"
+#include "addin/runtime/addinfolder.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/qtservices.h"
 #include "platform/webcontrol/browser.h"

@@ -2,10 +2,10 @@
 // Add-In Manager and talked to over the peer connection, and vbhost outlives it in every case.
 #include "addinchecks.h"
 
-#include "ide/designer/addinmanager.h"
-#include "ide/designer/addinmanagerdialog.h"
-#include "ide/designer/mainwindow.h"
 #include "ide/model/workspace.h"
+#include "ide/shell/addinmanager.h"
+#include "ide/shell/addinmanagerdialog.h"
+#include "ide/shell/mainwindow.h"
 #include "platform/automation/registry.h"
 #include "platform/automation/remoteobject.h"
 #include "platform/profile/profile.h"

@@ -1,10 +1,10 @@
 // The general menu generator against a recording environment: what it adds, in which order,
 // the file it hands over for insertion, and how each failure ends the run.
 
-#include "addin/generators/generalmenu.h"
-#include "addin/generators/tempmodule.h"
-#include "addin/host/addinfolder.h"
-#include "addin/host/hostapp.h"
+#include "addin/generalmenu/generalmenu.h"
+#include "addin/generalmenu/tempmodule.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/hostapp.h"
 
 #include "platform/automation/object.h"
 #include "platform/ui/fakeservices.h"

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "addin/forms.h"
-#include "addin/host/addinfolder.h"
-#include "addin/host/hostapp.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/hostapp.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "addin/windows/formregistry.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/services.h"
 

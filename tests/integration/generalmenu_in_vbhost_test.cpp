@@ -5,9 +5,9 @@
 #include "addinsession.h"
 
 #include "addin/toolwindow/toolwindow.h"
-#include "ide/designer/codeview.h"
 #include "ide/designer/menupreview.h"
 #include "ide/model/workspace.h"
+#include "ide/shell/codeview.h"
 #include "platform/ui/fakeservices.h"
 
 #include <QAction>

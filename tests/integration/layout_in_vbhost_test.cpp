@@ -6,8 +6,8 @@
 
 #include "addin/toolwindow/toolwindow.h"
 #include "ide/designer/formcanvas.h"
-#include "ide/designer/mainwindow.h"
 #include "ide/model/workspace.h"
+#include "ide/shell/mainwindow.h"
 #include "platform/ui/fakeservices.h"
 
 #include <QAction>

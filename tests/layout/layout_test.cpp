@@ -1,8 +1,8 @@
 #include "designermodel.h"
 
-#include "addin/host/hostapp.h"
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
+#include "addin/runtime/hostapp.h"
 
 #include "platform/ui/fakeservices.h"
 
@@ -28,18 +28,13 @@ protected:
     void align(const char *position, const char *extent)
     {
         connect();
-        tolvar::AlignPositionProperty = QString();
-        tolvar::AlignExtentProperty = QString();
-        tolvar::AlignPositionProperty = QString::fromLatin1(position);
-        tolvar::AlignExtentProperty = QString::fromLatin1(extent);
-        tolvar::AlignControls();
+        tolvar::AlignControls(QString::fromLatin1(position), QString::fromLatin1(extent));
     }
 
     void match(qint16 mode)
     {
         connect();
-        tolvar::SizeMode = mode;
-        tolvar::MatchControlSizes();
+        tolvar::MatchControlSizes(mode);
     }
 
     double at(int index, const char *property) const
@@ -208,9 +203,7 @@ TEST_F(LayoutTest, AlignWithoutActiveFormReportsError)
 TEST_F(LayoutTest, AlignBeforeConnectReportsError)
 {
     tolvar::HostApp = Value();
-    tolvar::AlignPositionProperty = "Left";
-    tolvar::AlignExtentProperty = "";
-    tolvar::AlignControls();
+    tolvar::AlignControls("Left", "");
     ASSERT_EQ(fake.messageBoxes().size(), 1);
     EXPECT_TRUE(fake.messageBoxes().at(0).prompt.startsWith("Error Number: 424\r\n"));
 }
@@ -305,7 +298,7 @@ TEST_F(LayoutTest, SizeWithoutFormFailsSilently)
     EXPECT_TRUE(fake.messageBoxes().isEmpty());
 
     tolvar::HostApp = Value();
-    tolvar::MatchControlSizes();
+    tolvar::MatchControlSizes(1);
     EXPECT_TRUE(fake.messageBoxes().isEmpty());
 }
 

@@ -1,7 +1,7 @@
 #include "designermodel.h"
 
-#include "addin/host/hostapp.h"
 #include "addin/layout/layoutmenu.h"
+#include "addin/runtime/hostapp.h"
 
 #include "platform/ui/fakeservices.h"
 

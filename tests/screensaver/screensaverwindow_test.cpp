@@ -2,11 +2,11 @@
 // form, failures that leave the window usable, printing (also through the real print dialog
 // into a PDF file) and closing.
 #include "accessiblenames.h"
-#include "addin/generators/screensaverinstructions.h"
-#include "addin/generators/screensaverwindow.h"
-#include "addin/host/addinfolder.h"
-#include "addin/host/errorreport.h"
-#include "addin/host/hostapp.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/errorreport.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/screensaver/screensaverinstructions.h"
+#include "addin/screensaver/screensaverwindow.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"
 #include "platform/ui/qtservices.h"

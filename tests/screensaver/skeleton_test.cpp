@@ -1,6 +1,6 @@
 // The screen saver skeleton's page of instructions and the calls that build its form.
-#include "addin/generators/screensaverinstructions.h"
-#include "addin/generators/screensaverskeleton.h"
+#include "addin/screensaver/screensaverinstructions.h"
+#include "addin/screensaver/screensaverskeleton.h"
 #include "platform/automation/object.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 // The template file window: listing the add-in folder by category, choosing a category, adding
 // a chosen file to vbhost's project, and the shipped templates themselves.
 #include "accessiblenames.h"
-#include "addin/host/addinfolder.h"
-#include "addin/host/hostapp.h"
-#include "addin/library/filelistbox.h"
-#include "addin/library/templatefiles.h"
-#include "addin/library/templatewindow.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/hostapp.h"
+#include "addin/templates/filelistbox.h"
+#include "addin/templates/templatefiles.h"
+#include "addin/templates/templatewindow.h"
 #include "ide/files/formfile.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/fakeservices.h"

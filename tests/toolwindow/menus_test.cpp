@@ -1,7 +1,7 @@
 #include "toolwindowfixture.h"
 
-#include "addin/host/addinfolder.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/windows/formregistry.h"
 #include "platform/ui/commondialog.h"
 
 #include <QAction>

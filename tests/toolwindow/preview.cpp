@@ -3,10 +3,10 @@
 //   toolwindow_preview rest|highlight|formmenu|layoutmenu|helpmenu|about|splash [seconds]
 // Prints the shown window's frame as "x y width height" on standard output.
 #include "addin/forms.h"
-#include "addin/host/addinfolder.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addin/runtime/addinfolder.h"
 #include "addin/toolwindow/toolwindow.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "addin/windows/formregistry.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/qtservices.h"
 

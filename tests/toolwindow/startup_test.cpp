@@ -1,16 +1,16 @@
 #include "menuenvironment.h"
 #include "toolwindowfixture.h"
 
-#include "addin/host/addinfolder.h"
-#include "addin/host/centerform.h"
-#include "addin/host/connect.h"
-#include "addin/host/hostapp.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/library/datacontrol.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/connect.h"
+#include "addin/runtime/hostapp.h"
 #include "addin/toolwindow/dblist.h"
-#include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/helpfile.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "addin/windows/centerform.h"
+#include "addin/windows/formregistry.h"
 
 #include "platform/ui/twips.h"
 
@@ -153,7 +153,7 @@ TEST_P(BrokenLibraryTest, IsReportedOnceAndTheRestWorks)
     EXPECT_EQ(window->list()->count(), 0);
 
     qint16 mode = 0;
-    window->runMatchControlSizes = [&] { mode = tolvar::SizeMode; };
+    window->runMatchControlSizes = [&](qint16 sizeMode) { mode = sizeMode; };
     QTest::mouseClick(window->findChild<QWidget *>("SizeB"), Qt::LeftButton);
     EXPECT_EQ(mode, 3);
     QTest::mouseClick(window->findChild<QWidget *>("LeftA"), Qt::LeftButton);

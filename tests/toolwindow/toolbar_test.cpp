@@ -3,8 +3,8 @@
 #include "addin/layout/aligncontrols.h"
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/toolwindow/dblist.h"
-#include "addin/toolwindow/formregistry.h"
 #include "addin/toolwindow/toolbuttons.h"
+#include "addin/windows/formregistry.h"
 #include "platform/ui/imagebutton.h"
 
 #include "platform/ui/twips.h"
@@ -32,10 +32,10 @@ protected:
         window = load();
         ASSERT_TRUE(window);
         ASSERT_TRUE(window->isVisible());
-        window->runAlignControls = [this] {
-            ranAlign << tolvar::AlignPositionProperty + "|" + tolvar::AlignExtentProperty;
+        window->runAlignControls = [this](const QString &position, const QString &extent) {
+            ranAlign << position + "|" + extent;
         };
-        window->runMatchControlSizes = [this] { ranSize << tolvar::SizeMode; };
+        window->runMatchControlSizes = [this](qint16 mode) { ranSize << mode; };
     }
 
     ImageButton *button(const QString &name) const
@@ -220,8 +220,6 @@ class AlignButtonTest : public ToolbarTest, public ::testing::WithParamInterface
 
 TEST_P(AlignButtonTest, SetsBothPropertiesThenAligns)
 {
-    tolvar::AlignPositionProperty = "Stale";
-    tolvar::AlignExtentProperty = "Stale";
     QTest::mouseClick(button(GetParam().button), Qt::LeftButton);
     EXPECT_EQ(ranAlign, QStringList{GetParam().expected});
 }
@@ -288,7 +286,9 @@ TEST_F(ToolbarTest, WindowButtonShowsTheSameWindowAgain)
 
 TEST_F(ToolbarTest, FailingToolIsReportedAndWindowStaysUsable)
 {
-    window->runMatchControlSizes = [] { throw automation::Error(91, "Object variable not set"); };
+    window->runMatchControlSizes = [](qint16) {
+        throw automation::Error(91, "Object variable not set");
+    };
     QTest::mouseClick(button("SizeB"), Qt::LeftButton);
     ASSERT_EQ(errorReports().size(), 1);
     EXPECT_TRUE(errorReports()[0].args[0].toString().startsWith("Error Number: 91"));

@@ -1,10 +1,10 @@
 #include "toolwindowfixture.h"
 
 #include "addin/forms.h"
-#include "addin/host/addinfolder.h"
-#include "addin/host/errorreport.h"
-#include "addin/toolwindow/formregistry.h"
+#include "addin/runtime/addinfolder.h"
+#include "addin/runtime/errorreport.h"
 #include "addin/toolwindow/toolwindowloader.h"
+#include "addin/windows/formregistry.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "wizardfixture.h"
 
-#include "addin/generators/inputboxwizard.h"
+#include "addin/wizards/inputboxwizard.h"
 
 namespace {
 

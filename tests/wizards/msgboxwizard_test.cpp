@@ -1,6 +1,6 @@
 #include "wizardfixture.h"
 
-#include "addin/generators/messageboxwizard.h"
+#include "addin/wizards/messageboxwizard.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "wizardfixture.h"
 
-#include "addin/generators/inputboxwizard.h"
-#include "addin/generators/messageboxwizard.h"
+#include "addin/wizards/inputboxwizard.h"
+#include "addin/wizards/messageboxwizard.h"
 
 #include "platform/ui/twips.h"
 

@@ -1,0 +1,492 @@
+#include "mainwindow.h"
+
+#include "ide/designer/formcanvas.h"
+#include "ide/designer/formdesigner.h"
+#include "ide/files/codepage.h"
+#include "ide/model/workspace.h"
+#include "ide/shell/addinmanager.h"
+#include "ide/shell/addinmanagerdialog.h"
+#include "ide/shell/codeview.h"
+#include "ide/shell/missingnotice.h"
+#include "ide/shell/projectcommands.h"
+#include "ide/shell/projectexplorer.h"
+#include "ide/shell/propertylist.h"
+#include "ide/shell/windowplacement.h"
+#include "platform/ui/services.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace vbhost {
+
+namespace {
+const char *kDocumentProperty = "vbhostDocument";
+const char *kIsCodeProperty = "vbhostIsCode";
+} // namespace
+
+MainWindow::MainWindow(ui::Services &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_workspace(std::make_unique<Workspace>()),
+      m_addIns(std::make_unique<AddInManager>(*m_workspace))
+{
+    setObjectName(QStringLiteral("vbhost"));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("documents"));
+    m_mdi->setAccessibleName(tr("Designers and code"));
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    setCentralWidget(m_mdi);
+
+    m_explorer = new ProjectExplorer(*m_workspace, this);
+    auto *explorerDock = new QDockWidget(tr("Project"), this);
+    explorerDock->setObjectName(QStringLiteral("projectDock"));
+    explorerDock->setAccessibleName(tr("Project"));
+    explorerDock->setWidget(m_explorer);
+    addDockWidget(Qt::RightDockWidgetArea, explorerDock);
+
+    m_properties = new PropertyList(*m_workspace, this);
+    auto *propertiesDock = new QDockWidget(tr("Properties"), this);
+    propertiesDock->setObjectName(QStringLiteral("propertiesDock"));
+    propertiesDock->setAccessibleName(tr("Properties"));
+    propertiesDock->setWidget(m_properties);
+    addDockWidget(Qt::RightDockWidgetArea, propertiesDock);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("statusText"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->addWidget(m_status, 1);
+
+    m_project = new ProjectCommands(*m_workspace, *m_explorer, m_services, this);
+    connect(m_project, &ProjectCommands::aboutToWrite, this, &MainWindow::commitCode);
+    connect(m_project, &ProjectCommands::status, m_status, &QLabel::setText);
+    createMenus();
+
+    connect(m_explorer, &ProjectExplorer::openDesigner, this, &MainWindow::openDesigner);
+    connect(m_explorer, &ProjectExplorer::openCode, this, &MainWindow::openCode);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
+    connect(m_workspace.get(), &Workspace::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(m_workspace.get(), &Workspace::changed, this, [this](Workspace::Change what, int) {
+        if (what == Workspace::Change::Project || what == Workspace::Change::Documents)
+            projectChanged();
+        updateTitle();
+    });
+    connect(m_workspace.get(), &Workspace::addInMenuChanged, this, &MainWindow::rebuildAddInsMenu);
+    connect(m_workspace.get(), &Workspace::undoChanged, m_undo, &QAction::setEnabled);
+    connect(m_workspace.get(), &Workspace::handlerError, this,
+            [this](const QString &owner, int number, const QString &description) {
+                // An add-in that went away while its item was chosen is expected; say so plainly.
+                if (!owner.isEmpty() && !m_addIns->isRunning(owner)) {
+                    showMessage(tr("The add-in %1 is no longer running.").arg(owner),
+                                ui::mb::Exclamation);
+                    return;
+                }
+                showMessage(tr("The add-in %1 reported error %2: %3")
+                                .arg(owner.isEmpty() ? tr("(unknown)") : owner,
+                                     QString::number(number), description),
+                            ui::mb::Exclamation);
+            });
+    connect(m_addIns.get(), &AddInManager::stateChanged, this,
+            [this](const QString &progId, AddInManager::State state) {
+                static const char *names[] = {"unloaded", "loading", "loaded", "unloading"};
+                m_status->setText(tr("Add-in %1 %2").arg(progId, QLatin1String(names[int(state)])));
+            });
+    connect(m_addIns.get(), &AddInManager::addInFailed, this,
+            [this](const QString &progId, const QString &message) {
+                m_status->setText(tr("Add-in %1: %2").arg(progId, message));
+            });
+
+    resize(1100, 720);
+    updateTitle();
+    rebuildAddInsMenu();
+}
+
+MainWindow::~MainWindow()
+{
+    // Designers refer to the workspace; they go first.
+    m_mdi->closeAllSubWindows();
+    m_addIns.reset();
+}
+
+void MainWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setAccessibleName(tr("Menu bar"));
+
+    QMenu *file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    file->setAccessibleName(tr("File"));
+    QAction *open = file->addAction(tr("&Open Project..."), this, &MainWindow::chooseOpenProject);
+    open->setObjectName(QStringLiteral("openProject"));
+    open->setShortcut(QKeySequence::Open);
+    m_save = file->addAction(tr("&Save Project"), this, [this] { saveProject(); });
+    m_save->setObjectName(QStringLiteral("saveProject"));
+    m_save->setShortcut(QKeySequence::Save);
+    file->addAction(m_project->saveAsAction());
+    QAction *closeProject = file->addAction(tr("&Close Project"), this, [this] {
+        if (!maybeSave())
+            return;
+        m_addIns->disconnectAll();
+        m_mdi->closeAllSubWindows();
+        m_workspace->close();
+        m_status->setText(tr("Project closed"));
+    });
+    closeProject->setObjectName(QStringLiteral("closeProject"));
+    file->addSeparator();
+    QAction *exit = file->addAction(tr("E&xit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("exit"));
+    exit->setShortcut(QKeySequence(tr("Alt+Q")));
+
+    QMenu *edit = bar->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->setAccessibleName(tr("Edit"));
+    m_undo = edit->addAction(tr("&Undo"), this, [this] {
+        if (m_workspace->canUndo())
+            m_workspace->undo();
+    });
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_undo->setEnabled(false);
+
+    QMenu *view = bar->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    view->setAccessibleName(tr("View"));
+    QAction *project = view->addAction(
+        tr("&Project"), this, [this] { m_explorer->tree()->setFocus(Qt::ShortcutFocusReason); });
+    project->setObjectName(QStringLiteral("viewProject"));
+    project->setShortcut(QKeySequence(tr("Ctrl+R")));
+    QAction *properties = view->addAction(tr("P&roperties"), this, [this] {
+        m_properties->table()->setFocus(Qt::ShortcutFocusReason);
+    });
+    properties->setObjectName(QStringLiteral("viewProperties"));
+    properties->setShortcut(QKeySequence(tr("F4")));
+    QAction *code = view->addAction(tr("&Code"), this, [this] {
+        if (m_explorer->currentDocument() >= 0)
+            openCode(m_explorer->currentDocument());
+    });
+    code->setObjectName(QStringLiteral("viewCode"));
+    code->setShortcut(QKeySequence(tr("F7")));
+    QAction *object = view->addAction(tr("&Object"), this, [this] {
+        const int id = m_explorer->currentDocument();
+        if (id >= 0 && m_workspace->document(id).kind == DocumentKind::Form)
+            openDesigner(id);
+    });
+    object->setObjectName(QStringLiteral("viewObject"));
+    object->setShortcut(QKeySequence(tr("Shift+F7")));
+
+    QMenu *projectMenu = bar->addMenu(tr("&Project"));
+    projectMenu->setObjectName(QStringLiteral("projectMenu"));
+    projectMenu->setAccessibleName(tr("Project"));
+    projectMenu->addAction(m_project->addFileAction());
+    projectMenu->addAction(m_project->removeFileAction());
+
+    m_addInsMenu = bar->addMenu(tr("&Add-Ins"));
+    m_addInsMenu->setObjectName(QStringLiteral("addInsMenu"));
+    m_addInsMenu->setAccessibleName(tr("Add-Ins"));
+}
+
+void MainWindow::rebuildAddInsMenu()
+{
+    m_addInsMenu->clear();
+    QAction *manager =
+        m_addInsMenu->addAction(tr("Add-In &Manager..."), this, &MainWindow::showAddInManager);
+    manager->setObjectName(QStringLiteral("addInManager"));
+    const QList<AddInMenuItemInfo> items = m_workspace->addInMenuItems();
+    if (!items.isEmpty())
+        m_addInsMenu->addSeparator();
+    for (const AddInMenuItemInfo &item : items) {
+        // Captions are shown as given: an ampersand is no access key here.
+        QString text = item.caption;
+        text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction *a = m_addInsMenu->addAction(text);
+        a->setObjectName(QStringLiteral("addInItem%1").arg(item.id));
+        a->setData(item.id);
+        const int id = item.id;
+        // Queued: the menu closes before the add-in is called or a message box shows.
+        connect(
+            a, &QAction::triggered, this, [this, id] { chooseAddInItem(id); },
+            Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::chooseAddInItem(int itemId)
+{
+    for (const AddInMenuItemInfo &item : m_workspace->addInMenuItems()) {
+        if (item.id != itemId)
+            continue;
+        if (!item.owner.isEmpty() && !m_addIns->isRunning(item.owner)) {
+            showMessage(tr("The add-in %1 is no longer running.").arg(item.owner),
+                        ui::mb::Exclamation);
+            return;
+        }
+        m_workspace->chooseMenuItem(itemId);
+        return;
+    }
+}
+
+void MainWindow::showAddInManager()
+{
+    if (const QString problem = m_addIns->iniProblem(); !problem.isEmpty()) {
+        showMessage(tr("The add-ins cannot be listed: %1.").arg(problem), ui::mb::Critical);
+        return;
+    }
+    AddInManagerDialog dialog(*m_addIns, this);
+    dialog.exec();
+}
+
+void MainWindow::showMessage(const QString &text, int icon)
+{
+    m_status->setText(text);
+    m_services.MsgBox(text, int(ui::mb::OKOnly) | icon, QStringLiteral("vbhost"));
+}
+
+void MainWindow::updateTitle()
+{
+    QString name = m_workspace->hasProject() ? m_workspace->projectName() : tr("(no project)");
+    if (m_workspace->isReadOnly())
+        name += tr(" [read-only]");
+    // The desktop adds the program's name itself.
+    setWindowTitle(QStringLiteral("%1[*] [design]").arg(name));
+    setWindowModified(m_workspace->isModified());
+    m_save->setEnabled(m_workspace->hasProject());
+    m_undo->setEnabled(m_workspace->canUndo());
+}
+
+void MainWindow::projectChanged()
+{
+    // Close the windows of documents that left the project.
+    const QList<DocumentInfo> docs = m_workspace->documents();
+    for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+        const int id = w->property(kDocumentProperty).toInt();
+        bool present = false;
+        for (const DocumentInfo &d : docs)
+            present = present || d.id == id;
+        if (!present)
+            w->close();
+    }
+}
+
+void MainWindow::commitCode()
+{
+    for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+        if (auto *code = qobject_cast<CodeView *>(w->widget()))
+            code->commit();
+    }
+}
+
+bool MainWindow::maybeSave()
+{
+    if (!m_workspace->hasProject() || !m_workspace->isModified())
+        return true;
+    commitCode();
+    const int answer = m_services.MsgBox(
+        tr("Save changes to the project \"%1\"?").arg(m_workspace->projectName()),
+        int(ui::mb::YesNoCancel) | int(ui::mb::Exclamation), QStringLiteral("vbhost"));
+    if (answer == ui::mb::Yes)
+        return saveProject();
+    return answer == ui::mb::No;
+}
+
+bool MainWindow::saveProject()
+{
+    if (!m_workspace->hasProject())
+        return false;
+    // A project that cannot be written where it is goes elsewhere.
+    if (m_workspace->isReadOnly())
+        return m_project->saveAs();
+    commitCode();
+    try {
+        m_workspace->save();
+    } catch (const WorkspaceError &e) {
+        const QString text = tr("The project could not be saved.\n\n%1").arg(e.text());
+        m_status->setText(text);
+        const int answer =
+            m_services.MsgBox(text + tr("\n\nSave it elsewhere with Save Project As?"),
+                              int(ui::mb::YesNo) | int(ui::mb::Critical), QStringLiteral("vbhost"));
+        return answer == ui::mb::Yes && m_project->saveAs();
+    }
+    m_status->setText(tr("Saved %1").arg(m_workspace->projectPath()));
+    updateTitle();
+    return true;
+}
+
+void MainWindow::chooseOpenProject()
+{
+    if (!maybeSave())
+        return;
+    ui::OpenFileRequest request;
+    request.title = tr("Open Project");
+    request.filter = tr("Project Files (*.vbp)|*.vbp|All Files (*.*)|*");
+    if (m_workspace->hasProject())
+        request.initialDir = QFileInfo(m_workspace->projectPath()).absolutePath();
+    const QList<int> numbers = CodePage::numbers();
+    request.choiceLabel = tr("Code &page:");
+    request.choices << tr("Found out from the project");
+    for (int n : numbers)
+        request.choices << CodePage::fromNumber(n)->description();
+    int choice = 0;
+    request.choice = &choice;
+    QString path;
+    try {
+        path = m_services.ShowOpen(this, request);
+    } catch (const automation::Error &) {
+        return;
+    }
+    // Already asked about unsaved changes above.
+    if (!path.isEmpty())
+        openWithoutAsking(path, choice > 0 ? numbers.value(choice - 1) : 0);
+}
+
+bool MainWindow::openProject(const QString &path, int codePage)
+{
+    return maybeSave() && openWithoutAsking(path, codePage);
+}
+
+bool MainWindow::openWithoutAsking(const QString &path, int codePage)
+{
+    try {
+        m_workspace->open(path, codePage);
+    } catch (const WorkspaceError &e) {
+        showMessage(tr("The project could not be opened.\n\n%1").arg(e.text()), ui::mb::Critical);
+        return false;
+    }
+    m_mdi->closeAllSubWindows();
+    projectChanged();
+    updateTitle();
+    m_status->setText(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
+    QList<ProjectMember> missing;
+    for (const MissingFile &m : m_workspace->missingFiles())
+        missing.append({{}, m.name, m.path, m.line});
+    if (!missing.isEmpty()) {
+        const int fileCount = int(m_workspace->documents().size() + missing.size());
+        const Notice notice = missingFilesNotice(
+            QFileInfo(m_workspace->projectPath()).absolutePath(), fileCount, missing);
+        m_status->setText(notice.text);
+        m_services.MsgBoxWithDetails(notice.text, notice.details,
+                                     int(ui::mb::OKOnly) | ui::mb::Exclamation,
+                                     QStringLiteral("vbhost"));
+    }
+    // The first form opens in its designer, as a project does on load.
+    for (const DocumentInfo &d : m_workspace->documents()) {
+        if (d.kind == DocumentKind::Form) {
+            openDesigner(d.id);
+            break;
+        }
+    }
+    return true;
+}
+
+QRect MainWindow::workspaceArea() const
+{
+    // Before the main window is laid out the area may be tiny; windows still get a usable size.
+    return m_mdi->viewport()->rect() | QRect(0, 0, 400, 300);
+}
+
+FormDesigner *MainWindow::designer(int formId) const
+{
+    for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+        if (auto *d = qobject_cast<FormDesigner *>(w->widget()); d && d->formId() == formId)
+            return d;
+    }
+    return nullptr;
+}
+
+FormDesigner *MainWindow::openDesigner(int formId)
+{
+    if (FormDesigner *d = designer(formId)) {
+        m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(d->parentWidget()));
+        m_workspace->setActiveForm(formId);
+        d->setFocus();
+        return d;
+    }
+    auto *d = new FormDesigner(*m_workspace, formId);
+    QMdiSubWindow *w = m_mdi->addSubWindow(d);
+    w->setObjectName(QStringLiteral("designerWindow%1").arg(formId));
+    w->setProperty(kDocumentProperty, formId);
+    w->setProperty(kIsCodeProperty, false);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    // Tied to the workspace, which goes before the windows when vbhost quits.
+    connect(w, &QObject::destroyed, m_workspace.get(),
+            [this, w, formId] { designerClosed(w, formId); });
+    // Room for the whole form where the area allows it.
+    w->show();
+    w->setGeometry(placeWithin(QRect(w->pos(), d->sizeHint() + QSize(24, 40)), workspaceArea()));
+    m_mdi->setActiveSubWindow(w);
+    m_workspace->setActiveForm(formId);
+    d->setFocus();
+    return d;
+}
+
+CodeView *MainWindow::openCode(int documentId)
+{
+    for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+        if (auto *c = qobject_cast<CodeView *>(w->widget()); c && c->documentId() == documentId) {
+            m_mdi->setActiveSubWindow(w);
+            return c;
+        }
+    }
+    auto *c = new CodeView(*m_workspace, documentId);
+    QMdiSubWindow *w = m_mdi->addSubWindow(c);
+    const QString name = m_workspace->document(documentId).name;
+    w->setWindowTitle(tr("%1 (Code)").arg(name));
+    w->setObjectName(QStringLiteral("codeWindow%1").arg(documentId));
+    w->setProperty(kDocumentProperty, documentId);
+    w->setProperty(kIsCodeProperty, true);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->show();
+    w->setGeometry(placeWithin(QRect(w->pos(), QSize(640, 420)), workspaceArea()));
+    m_mdi->setActiveSubWindow(w);
+    c->setFocus();
+    return c;
+}
+
+void MainWindow::subWindowActivated(QMdiSubWindow *window)
+{
+    // ActiveForm is the form of the designer active last while it stays open: a code window,
+    // the property list or the explorer in front leaves it as it is.
+    if (!window)
+        return;
+    if (auto *d = qobject_cast<FormDesigner *>(window->widget())) {
+        if (m_workspace->activeForm() != d->formId())
+            m_workspace->setActiveForm(d->formId());
+    }
+}
+
+void MainWindow::designerClosed(QMdiSubWindow *closed, int formId)
+{
+    if (m_workspace->activeForm() != formId)
+        return;
+    const QList<QMdiSubWindow *> recent = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = recent.crbegin(); it != recent.crend(); ++it) {
+        if (*it == closed)
+            continue;
+        if (auto *d = qobject_cast<FormDesigner *>((*it)->widget())) {
+            m_workspace->setActiveForm(d->formId());
+            return;
+        }
+    }
+    m_workspace->setActiveForm(-1);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    // Add-ins are told, and given a moment to finish, before the environment goes.
+    m_addIns->disconnectAll();
+    event->accept();
+}
+
+} // namespace vbhost
