@@ -10,7 +10,9 @@
 #include "addin/windows/fittingfont.h"
 #include "addin/windows/formregistry.h"
 #include "addin/windows/helpmenu.h"
+#include "addin/windows/menuarray.h"
 #include "addin/windows/outersize.h"
+#include "addin/windows/picturetoolbar.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
@@ -26,7 +28,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -46,15 +47,6 @@ constexpr double SSPanel1Height = 330;
 constexpr double SSPanel2Height = 300;
 constexpr double StatusBar1Height = 330;
 
-QLabel *holder(QWidget *parent, const QString &name, const QPixmap &picture)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(picture);
-    label->hide();
-    return label;
-}
-
 // A caption that would be cut off here gets a smaller font instead.
 void fitCaption(QPushButton *button)
 {
@@ -70,14 +62,6 @@ QRectF toTwips(const QRect &r)
 QRect toPixels(const QRectF &r)
 {
     return ui::twipsToPixels(r.left(), r.top(), r.width(), r.height());
-}
-
-QAction *menuItem(QMenu *menu, const QString &array, int index, const QString &caption)
-{
-    QAction *action =
-        caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-    action->setObjectName(QStringLiteral("%1(%2)").arg(array).arg(index));
-    return action;
 }
 
 } // namespace
@@ -104,28 +88,20 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
     m_picture->setPixmap(browserToolbarBackground());
     m_picture->setGeometry(ui::twipsToPixels(0, 0, OuterWidth, Picture1Height));
 
+    m_pictures = new PictureToolbar(m_picture, m_surface, PreviousHighlight);
     for (int k = 1; k <= int(BrowserButtons.size()); ++k) {
         const BrowserButton &entry = BrowserButtons[k - 1];
-        Holders &h = m_holders[k - 1];
-        h.up = holder(m_surface, entry.upName, browserButtonPicture(k, ui::ButtonPicture::Up));
-        h.dn = holder(m_surface, entry.dnName, browserButtonPicture(k, ui::ButtonPicture::Dn));
-        h.ck = holder(m_surface, entry.ckName, browserButtonPicture(k, ui::ButtonPicture::Ck));
-
-        auto *button = new ui::ImageButton(m_picture);
-        button->setObjectName(entry.name);
-        button->setAccessibleName(entry.subject);
-        button->setAccessibleDescription(entry.hint);
-        button->setGeometry(
-            ui::twipsToPixels(ButtonLefts[k - 1], ButtonTop, ButtonSize, ButtonSize));
-        button->setPicture(h.up->pixmap());
-        connect(button, &ui::ImageButton::MouseDown, this,
-                [this, k] { m_buttons[k - 1]->setPicture(m_holders[k - 1].ck->pixmap()); });
-        connect(button, &ui::ImageButton::MouseUp, this,
-                [this, k] { m_buttons[k - 1]->setPicture(m_holders[k - 1].up->pixmap()); });
-        connect(button, &ui::ImageButton::MouseMove, this, [this, k] { buttonMouseMove(k); });
-        connect(button, &ui::ImageButton::Click, this, [this, k] { buttonClick(k); });
-        m_buttons[k - 1] = button;
+        m_pictures->addButton(
+            {entry.name,
+             entry.subject,
+             entry.hint,
+             {browserButtonPicture(k, ui::ButtonPicture::Up),
+              browserButtonPicture(k, ui::ButtonPicture::Dn),
+              browserButtonPicture(k, ui::ButtonPicture::Ck)},
+             {entry.upName, entry.dnName, entry.ckName},
+             ui::twipsToPixels(ButtonLefts[k - 1], ButtonTop, ButtonSize, ButtonSize)});
     }
+    connect(m_pictures, &PictureToolbar::clicked, this, &Browser::buttonClick);
 
     m_label = new QLabel(QStringLiteral("Location:"), m_picture);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -195,9 +171,9 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
             DeleteHighlight();
     });
 
-    for (QWidget *surface : {m_surface, static_cast<QWidget *>(m_picture), m_statusBar,
-                             static_cast<QWidget *>(m_status)})
-        watchSurface(surface);
+    for (QWidget *surface : {m_surface, m_statusBar, static_cast<QWidget *>(m_status)})
+        m_pictures->watch(surface);
+    connect(m_pictures, &PictureToolbar::hint, m_status, &QLabel::setText);
 
     applyOuterSize();
     Form_Load();
@@ -214,27 +190,13 @@ void Browser::buildMenus()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
-    const QStringList files{QStringLiteral("New Window"), QStringLiteral("Open..."),
-                            QStringLiteral("-"), QStringLiteral("Exit")};
-    for (int i = 0; i < files.size(); ++i)
-        connect(menuItem(m_fileMenu, QStringLiteral("File"), i, files[i]), &QAction::triggered,
-                this, [this, i] { File_Click(i); });
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
-    m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    const QStringList helps{QStringLiteral("Help Contents"),
-                            QStringLiteral("Using The Tolvar Add-In"), QStringLiteral("-"),
-                            QStringLiteral("About")};
-    for (int i = 0; i < helps.size(); ++i)
-        connect(menuItem(m_helpMenu, QStringLiteral("help"), i, helps[i]), &QAction::triggered,
-                this, [this, i] { help_Click(i); });
-    // The captions carry no mnemonic, so the menus open from the keyboard with these.
-    for (const auto &[key, menu] :
-         {std::pair{Qt::ALT | Qt::Key_F, m_fileMenu}, std::pair{Qt::ALT | Qt::Key_H, m_helpMenu}}) {
-        auto *shortcut = new QShortcut(QKeySequence(key), this);
-        QMenu *target = menu;
-        connect(shortcut, &QShortcut::activated, this,
-                [this, target] { menuBar()->setActiveAction(target->menuAction()); });
-    }
+    addMenuArray(m_fileMenu, QStringLiteral("File"),
+                 {QStringLiteral("New Window"), QStringLiteral("Open..."), QStringLiteral("-"),
+                  QStringLiteral("Exit")},
+                 [this](int i) { File_Click(i); });
+    m_helpMenu = addHelpMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("help"),
+                             [this](int i) { help_Click(i); });
+    openMenuWithAlt(this, m_fileMenu, Qt::Key_F);
 }
 
 void Browser::Form_Load()
@@ -246,12 +208,6 @@ void Browser::Form_Load()
     });
     IgnoreAndContinue([this] { CenterForm(this); });
     IgnoreAndContinue([this] { m_web->Navigate(HomePage()); });
-}
-
-void Browser::watchSurface(QWidget *widget)
-{
-    widget->setMouseTracking(true);
-    widget->installEventFilter(this);
 }
 
 void Browser::applyOuterSize()
@@ -312,7 +268,7 @@ void Browser::closeEvent(QCloseEvent *event)
 
 ui::ImageButton *Browser::button(int code) const
 {
-    return code >= 1 && code <= int(m_buttons.size()) ? m_buttons[code - 1] : nullptr;
+    return m_pictures->button(code);
 }
 
 QString Browser::statusText() const
@@ -322,17 +278,7 @@ QString Browser::statusText() const
 
 void Browser::DeleteHighlight()
 {
-    if (ui::ImageButton *b = button(PreviousHighlight))
-        b->setPicture(m_holders[PreviousHighlight - 1].up->pixmap());
-}
-
-void Browser::buttonMouseMove(int code)
-{
-    if (PreviousHighlight != code)
-        DeleteHighlight();
-    PreviousHighlight = qint16(code);
-    m_buttons[code - 1]->setPicture(m_holders[code - 1].dn->pixmap());
-    m_status->setText(BrowserButtons[code - 1].hint);
+    m_pictures->DeleteHighlight();
 }
 
 bool Browser::eventFilter(QObject *watched, QEvent *event)
@@ -345,10 +291,7 @@ bool Browser::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
         }
-        return QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::MouseMove && PreviousHighlight != 0)
-        DeleteHighlight();
     return QMainWindow::eventFilter(watched, event);
 }
 

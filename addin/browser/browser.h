@@ -3,7 +3,6 @@
 #include "platform/webcontrol/control.h"
 
 #include <QMainWindow>
-#include <array>
 
 class QComboBox;
 class QFrame;
@@ -19,6 +18,7 @@ class ImageButton;
 namespace tolvar {
 
 class PercentPanel;
+class PictureToolbar;
 
 // The web browser window `Browser`: five image buttons, the location box, the search buttons,
 // the status strip and the web control. Created the first time it is shown; Exit and the close
@@ -60,29 +60,19 @@ protected:
 private:
     void Form_Load();
     void applyOuterSize();
-    void watchSurface(QWidget *widget);
     void buildMenus();
 
-    void buttonMouseMove(int code);
     void buttonClick(int code);
     void navigateToLocation();
     void WebBrowser1_BeforeNavigate(const QString &address);
     void WebBrowser1_DownloadProgress(int progress, int maximum);
-
-    struct Holders
-    {
-        QLabel *up = nullptr;
-        QLabel *dn = nullptr;
-        QLabel *ck = nullptr;
-    };
 
     webcontrol::ControlFactory m_factory;
     QWidget *m_surface = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_label = nullptr;
     QComboBox *m_combo = nullptr;
-    std::array<ui::ImageButton *, 5> m_buttons{};
-    std::array<Holders, 5> m_holders{};
+    PictureToolbar *m_pictures = nullptr;
     QFrame *m_strip = nullptr;
     QWidget *m_statusBar = nullptr;
     QLabel *m_status = nullptr;

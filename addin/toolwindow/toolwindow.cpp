@@ -2,6 +2,7 @@
 
 #include "addin/windows/formregistry.h"
 #include "addin/windows/helpmenu.h"
+#include "addin/windows/menuarray.h"
 #include "dblist.h"
 #include "helpfile.h"
 #include "toolbarpictures.h"
@@ -17,6 +18,7 @@
 #include "addin/windows/centerform.h"
 #include "addin/windows/fittingfont.h"
 #include "addin/windows/outersize.h"
+#include "addin/windows/picturetoolbar.h"
 #include "platform/ui/commondialog.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/services.h"
@@ -26,7 +28,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStatusBar>
 
 namespace tolvar {
@@ -41,17 +42,6 @@ constexpr double ButtonLeft = 75;
 constexpr double ButtonSize = 480;
 constexpr double ListWidth = 5880;
 constexpr double ListHeight = 1035;
-
-QLabel *holder(QWidget *parent, const QString &name, const QString &what, const QPixmap &picture)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAccessibleName(what);
-    label->setPixmap(picture);
-    label->setGeometry(0, 0, picture.width(), picture.height());
-    label->hide();
-    return label;
-}
 
 } // namespace
 
@@ -76,37 +66,16 @@ ToolWindow::ToolWindow(QWidget *parent)
     m_layoutMenu = menuBar()->addMenu(LayoutMenuCaption);
     m_layoutMenu->setObjectName(QStringLiteral("lay"));
     m_layoutMenu->setAccessibleName(QStringLiteral("Layout"));
-    for (qint16 i = 0; i < LayoutMenuItems.size(); ++i) {
-        QAction *item = m_layoutMenu->addAction(LayoutMenuItems[i]);
-        item->setObjectName(QStringLiteral("mnulay(%1)").arg(i));
-        connect(item, &QAction::triggered, this, [this, i] { mnulay_Click(i); });
-    }
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
-    m_helpMenu->setObjectName(QStringLiteral("help"));
-    m_helpMenu->setAccessibleName(QStringLiteral("Help"));
-    QAction *mnucur = m_formMenu->addAction(QStringLiteral("Add general menu "));
-    mnucur->setObjectName(QStringLiteral("mnucur(0)"));
-    connect(mnucur, &QAction::triggered, this, [this] { mnucur_Click(0); });
-    const QStringList helpItems{QStringLiteral("Help Contents"),
-                                QStringLiteral("Using The Tolvar Add-In"), QStringLiteral("-"),
-                                QStringLiteral("About")};
-    for (qint16 i = 0; i < helpItems.size(); ++i) {
-        QAction *item =
-            helpItems[i] == u"-" ? m_helpMenu->addSeparator() : m_helpMenu->addAction(helpItems[i]);
-        item->setObjectName(QStringLiteral("hlp(%1)").arg(i));
-        connect(item, &QAction::triggered, this, [this, i] { hlp_Click(i); });
-    }
+    addMenuArray(m_layoutMenu, QStringLiteral("mnulay"), LayoutMenuItems,
+                 [this](int i) { mnulay_Click(qint16(i)); });
+    addMenuArray(m_formMenu, QStringLiteral("mnucur"), {QStringLiteral("Add general menu ")},
+                 [this](int i) { mnucur_Click(qint16(i)); });
+    m_helpMenu = addHelpMenu(this, QStringLiteral("help"), QStringLiteral("hlp"),
+                             [this](int i) { hlp_Click(qint16(i)); });
     CommonDialog1 = new ui::CommonDialog(this);
     menuBar()->setObjectName(QStringLiteral("wizardMenuBar"));
     menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
-    // The captions carry no mnemonic, so the menus open from the keyboard with these.
-    for (const auto &[key, menu] :
-         {std::pair{Qt::ALT | Qt::Key_F, m_formMenu}, std::pair{Qt::ALT | Qt::Key_H, m_helpMenu}}) {
-        auto *shortcut = new QShortcut(QKeySequence(key), this);
-        QMenu *target = menu;
-        connect(shortcut, &QShortcut::activated, this,
-                [this, target] { menuBar()->setActiveAction(target->menuAction()); });
-    }
+    openMenuWithAlt(this, m_formMenu, Qt::Key_F);
 
     m_toolbar = new QLabel(surface);
     m_toolbar->setObjectName(QStringLiteral("PicToolbar"));
@@ -114,32 +83,23 @@ ToolWindow::ToolWindow(QWidget *parent)
     const QSize toolbarSize(ui::twipsToPixels(OuterWidth), ui::twipsToPixels(ToolbarHeight));
     m_toolbar->setGeometry(QRect(QPoint(0, 0), toolbarSize));
     m_toolbar->setPixmap(toolbarBackground(toolbarSize));
-    watchSurface(m_toolbar);
 
+    m_pictures = new PictureToolbar(m_toolbar, surface, HoverButton);
     for (int k = 1; k <= int(ToolButtons.size()); ++k) {
         const ToolButton &tool = ToolButtons[k - 1];
-        Holders &h = m_holders[k - 1];
-        h.up = holder(surface, tool.name + "Up", tool.shortName + " resting picture",
-                      buttonPicture(k, ButtonPicture::Up));
-        h.dn = holder(surface, tool.name + "Dn", tool.shortName + " highlighted picture",
-                      buttonPicture(k, ButtonPicture::Dn));
-        h.ck = holder(surface, tool.name + "Ck", tool.shortName + " pressed picture",
-                      buttonPicture(k, ButtonPicture::Ck));
-
-        auto *button = new ImageButton(m_toolbar);
-        button->setObjectName(tool.name);
-        button->setAccessibleName(tool.shortName);
-        button->setAccessibleDescription(tool.hint);
-        button->setToolTip(tool.hint);
-        button->setGeometry(ui::twipsToPixels(ButtonLeft + ButtonSize * (k - 1), ButtonTop,
-                                              ButtonSize, ButtonSize));
-        button->setPicture(h.up->pixmap());
-        connect(button, &ImageButton::MouseDown, this, [this, k] { buttonMouseDown(k); });
-        connect(button, &ImageButton::MouseMove, this, [this, k] { buttonMouseMove(k); });
-        connect(button, &ImageButton::MouseUp, this, [this, k] { buttonMouseUp(k); });
-        connect(button, &ImageButton::Click, this, [this, k] { buttonClick(k); });
-        m_buttons[k - 1] = button;
+        m_pictures->addButton(
+            {tool.name,
+             tool.shortName,
+             tool.hint,
+             {buttonPicture(k, ButtonPicture::Up), buttonPicture(k, ButtonPicture::Dn),
+              buttonPicture(k, ButtonPicture::Ck)},
+             {tool.name + "Up", tool.name + "Dn", tool.name + "Ck"},
+             ui::twipsToPixels(ButtonLeft + ButtonSize * (k - 1), ButtonTop, ButtonSize,
+                               ButtonSize)});
     }
+    connect(m_pictures, &PictureToolbar::hint, this, &ToolWindow::setStatusText);
+    connect(m_pictures, &PictureToolbar::highlightDeleted, this, [this] { setStatusText({}); });
+    connect(m_pictures, &PictureToolbar::clicked, this, &ToolWindow::buttonClick);
 
     m_data = new DataControl(this);
 
@@ -152,10 +112,6 @@ ToolWindow::ToolWindow(QWidget *parent)
     m_list->setRowSource(m_data);
     m_list->setDataSource(m_data);
     connect(m_list, &DBList::Click, this, &ToolWindow::DBList1_Click);
-    watchSurface(m_list);
-    watchSurface(m_list->viewport());
-    watchSurface(m_list->verticalScrollBar());
-    watchSurface(m_list->horizontalScrollBar());
 
     m_statusBar = statusBar();
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -164,25 +120,24 @@ ToolWindow::ToolWindow(QWidget *parent)
     m_status->setObjectName(QStringLiteral("StatusBar1Text"));
     m_status->setMinimumWidth(1);
     m_statusBar->addWidget(m_status, 1);
-    watchSurface(m_statusBar);
-    watchSurface(m_status);
-    watchSurface(surface);
+    for (QWidget *watched :
+         {static_cast<QWidget *>(m_list), m_list->viewport(),
+          static_cast<QWidget *>(m_list->verticalScrollBar()),
+          static_cast<QWidget *>(m_list->horizontalScrollBar()),
+          static_cast<QWidget *>(m_statusBar), static_cast<QWidget *>(m_status), surface})
+        m_pictures->watch(watched);
+    m_status->installEventFilter(this);
 
-    setTabOrder(m_list, m_buttons.front());
-    for (std::size_t i = 1; i < m_buttons.size(); ++i)
-        setTabOrder(m_buttons[i - 1], m_buttons[i]);
+    const auto &buttons = m_pictures->buttons();
+    setTabOrder(m_list, buttons.front());
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        setTabOrder(buttons[i - 1], buttons[i]);
     m_list->setFocus();
 
     applyOuterSize();
 }
 
 ToolWindow::~ToolWindow() = default;
-
-void ToolWindow::watchSurface(QWidget *widget)
-{
-    widget->setMouseTracking(true);
-    widget->installEventFilter(this);
-}
 
 void ToolWindow::applyOuterSize()
 {
@@ -248,7 +203,7 @@ void ToolWindow::closeEvent(QCloseEvent *event)
 
 ImageButton *ToolWindow::button(int id) const
 {
-    return id >= 1 && id <= int(m_buttons.size()) ? m_buttons[id - 1] : nullptr;
+    return m_pictures->button(id);
 }
 
 QString ToolWindow::statusText() const
@@ -272,34 +227,11 @@ void ToolWindow::fitStatusText()
 
 void ToolWindow::DeleteHighlight()
 {
-    if (ImageButton *b = button(HoverButton))
-        b->setPicture(m_holders[HoverButton - 1].up->pixmap());
-    setStatusText(QString());
-}
-
-void ToolWindow::buttonMouseDown(int id)
-{
-    m_buttons[id - 1]->setPicture(m_holders[id - 1].ck->pixmap());
-}
-
-void ToolWindow::buttonMouseUp(int id)
-{
-    m_buttons[id - 1]->setPicture(m_holders[id - 1].up->pixmap());
-}
-
-void ToolWindow::buttonMouseMove(int id)
-{
-    if (HoverButton != id)
-        DeleteHighlight();
-    HoverButton = qint16(id);
-    m_buttons[id - 1]->setPicture(m_holders[id - 1].dn->pixmap());
-    setStatusText(ToolButtons[id - 1].hint);
+    m_pictures->DeleteHighlight();
 }
 
 bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove && HoverButton != 0)
-        DeleteHighlight();
     if (watched == m_status && event->type() == QEvent::Resize)
         fitStatusText();
     return QMainWindow::eventFilter(watched, event);

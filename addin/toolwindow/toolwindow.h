@@ -3,7 +3,6 @@
 #include "addin/library/subroutinecopy.h"
 
 #include <QMainWindow>
-#include <array>
 #include <functional>
 
 class QLabel;
@@ -22,6 +21,7 @@ namespace tolvar {
 
 class DataControl;
 class DBList;
+class PictureToolbar;
 using ui::ImageButton;
 
 // The tool window `wizard`: the toolbar of twelve picture buttons, the subroutine list and the
@@ -78,24 +78,12 @@ private:
     void initialize();
     void openSubroutineLibrary();
     void applyOuterSize();
-    void watchSurface(QWidget *widget);
     void fitStatusText();
 
-    void buttonMouseDown(int id);
-    void buttonMouseMove(int id);
-    void buttonMouseUp(int id);
     void buttonClick(int id);
     void DBList1_Click();
 
-    struct Holders
-    {
-        QLabel *up = nullptr;
-        QLabel *dn = nullptr;
-        QLabel *ck = nullptr;
-    };
-
-    std::array<ImageButton *, 12> m_buttons{};
-    std::array<Holders, 12> m_holders{};
+    PictureToolbar *m_pictures = nullptr;
     QLabel *m_toolbar = nullptr;
     DataControl *m_data = nullptr;
     DBList *m_list = nullptr;

@@ -1,10 +1,15 @@
 #include "helpmenu.h"
 
 #include "formregistry.h"
+#include "menuarray.h"
 #include "showhelptopic.h"
 
 #include "addin/runtime/traps.h"
 #include "platform/ui/commondialog.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace tolvar {
 
@@ -25,6 +30,20 @@ void HelpMenuClick(ui::CommonDialog &dialog, int index)
             break;
         }
     });
+}
+
+QMenu *addHelpMenu(QMainWindow *window, const QString &name, const QString &array,
+                   const std::function<void(int)> &click)
+{
+    QMenu *menu = window->menuBar()->addMenu(QStringLiteral("Help"));
+    menu->setObjectName(name);
+    menu->setAccessibleName(QStringLiteral("Help"));
+    addMenuArray(menu, array,
+                 {QStringLiteral("Help Contents"), QStringLiteral("Using The Tolvar Add-In"),
+                  QStringLiteral("-"), QStringLiteral("About")},
+                 click);
+    openMenuWithAlt(window, menu, Qt::Key_H);
+    return menu;
 }
 
 } // namespace tolvar
