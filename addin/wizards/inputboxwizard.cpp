@@ -5,7 +5,6 @@
 #include "addin/runtime/traps.h"
 #include "addin/windows/centerform.h"
 #include "platform/basic/basic.h"
-#include "platform/ui/commondialog.h"
 #include "platform/ui/services.h"
 
 #include <QGroupBox>
@@ -16,7 +15,7 @@
 namespace tolvar {
 
 InputBoxWizard::InputBoxWizard(QWidget *parent)
-    : WizardDialog(QStringLiteral("INbox"), InputBoxWizardCaption, 6345, 5040, parent)
+    : BoxWizard(QStringLiteral("INbox"), InputBoxWizardCaption, 6345, 5040, parent)
 {
 
     QGroupBox *frame5 = addFrame(this, QStringLiteral("Frame5"),
@@ -39,20 +38,13 @@ InputBoxWizard::InputBoxWizard(QWidget *parent)
     addLabel(frame1, QStringLiteral("Label4(1)"), QStringLiteral("Y:"), 3660, 390, 150, 195, Text7);
 
     const HelpSettings help = addHelpSettings(this, 60, 3435, 900);
-    Text3 = help.Text3;
-    Text4 = help.Text4;
     const WizardButtons buttons =
         addWizardButtons(this, QStringLiteral("Test Inputbox"), 1935, 4605);
 
-    CommonDialog1 = new ui::CommonDialog(this);
+    wireButtons(help, buttons);
 
     chainTabOrder({Text1, Text5, Text2, Text6, Text7, Text3, Text4, buttons.Command1,
                    buttons.Command2, buttons.Command3, help.Command4});
-
-    connect(buttons.Command1, &QPushButton::clicked, this, &InputBoxWizard::Command1_Click);
-    connect(buttons.Command2, &QPushButton::clicked, this, &InputBoxWizard::Command2_Click);
-    connect(buttons.Command3, &QPushButton::clicked, this, &InputBoxWizard::Command3_Click);
-    connect(help.Command4, &QPushButton::clicked, this, &InputBoxWizard::Command4_Click);
 
     Text1->setFocus();
     Form_Load();
@@ -84,16 +76,6 @@ void InputBoxWizard::Command2_Click()
     // either way the dialog stays open with everything in it.
     ReportAndLeave(
         [this] { deliverCode(this, inputBoxCode(fields()), InputBoxConfirmationSentence); });
-}
-
-void InputBoxWizard::Command3_Click()
-{
-    hide();
-}
-
-void InputBoxWizard::Command4_Click()
-{
-    browseForHelpFile(*CommonDialog1, Text3);
 }
 
 } // namespace tolvar

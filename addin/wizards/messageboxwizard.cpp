@@ -4,7 +4,6 @@
 
 #include "addin/runtime/traps.h"
 #include "addin/windows/centerform.h"
-#include "platform/ui/commondialog.h"
 #include "platform/ui/services.h"
 
 #include <QGroupBox>
@@ -39,7 +38,7 @@ void addOptions(QWidget *frame, const QString &name, const QStringList &captions
 } // namespace
 
 MessageBoxWizard::MessageBoxWizard(QWidget *parent)
-    : WizardDialog(QStringLiteral("MB"), MessageBoxWizardCaption, 6345, 5730, parent)
+    : BoxWizard(QStringLiteral("MB"), MessageBoxWizardCaption, 6345, 5730, parent)
 {
     QList<QWidget *> tab;
 
@@ -84,21 +83,14 @@ MessageBoxWizard::MessageBoxWizard(QWidget *parent)
              Text2);
 
     const HelpSettings help = addHelpSettings(this, 45, 4200, 915);
-    Text3 = help.Text3;
-    Text4 = help.Text4;
     const WizardButtons buttons =
         addWizardButtons(this, QStringLiteral("Test Message Box"), 1920, 5340);
 
-    CommonDialog1 = new ui::CommonDialog(this);
+    wireButtons(help, buttons);
 
     tab << Text1 << Text2 << Text3 << Text4 << buttons.Command1 << buttons.Command2
         << buttons.Command3 << help.Command4;
     chainTabOrder(tab);
-
-    connect(buttons.Command1, &QPushButton::clicked, this, &MessageBoxWizard::Command1_Click);
-    connect(buttons.Command2, &QPushButton::clicked, this, &MessageBoxWizard::Command2_Click);
-    connect(buttons.Command3, &QPushButton::clicked, this, &MessageBoxWizard::Command3_Click);
-    connect(help.Command4, &QPushButton::clicked, this, &MessageBoxWizard::Command4_Click);
 
     Form_Load();
 }
@@ -137,16 +129,6 @@ void MessageBoxWizard::Command2_Click()
         captured = call;
         deliverCode(this, msgBoxCode(captured), MsgBoxConfirmationSentence);
     });
-}
-
-void MessageBoxWizard::Command3_Click()
-{
-    hide();
-}
-
-void MessageBoxWizard::Command4_Click()
-{
-    browseForHelpFile(*CommonDialog1, Text3);
 }
 
 } // namespace tolvar

@@ -2,20 +2,13 @@
 
 #include "msgboxcode.h"
 
-#include "wizarddialog.h"
-
-class QLineEdit;
-class QPlainTextEdit;
-
-namespace ui {
-class CommonDialog;
-}
+#include "boxwizard.h"
 
 namespace tolvar {
 
 // The message box wizard `MB`: composes a MsgBox call, tries it out and puts its code on the
 // clipboard. Loaded hidden once; OK and Cancel only hide it, so everything is kept.
-class MessageBoxWizard : public WizardDialog
+class MessageBoxWizard : public BoxWizard
 {
     Q_OBJECT
 public:
@@ -30,16 +23,8 @@ public:
 
 private:
     void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-
-    QLineEdit *Text1;
-    QPlainTextEdit *Text2;
-    QLineEdit *Text3;
-    QLineEdit *Text4;
-    ui::CommonDialog *CommonDialog1;
+    void Command1_Click() override;
+    void Command2_Click() override;
 };
 
 inline const QString MessageBoxWizardCaption =
