@@ -1,5 +1,5 @@
-# What "cmake --install" and the package put where. Included after every subsystem, so that the
-# rules see each target that exists:
+# What "cmake --install" and the package put where. Included after every subsystem, whose
+# targets it names:
 #   bin/                     vbhost, helpview, and the link tolvar -> ../lib/tolvar/tolvar
 #   lib/tolvar/              the add-in folder: tolvar with every support file built beside it
 #   share/tolvar/examples/   the demo project
@@ -7,36 +7,27 @@
 #   share/applications, share/icons/hicolor, share/mime/packages: vbhost on the desktop
 include(GNUInstallDirs)
 
-foreach(program vbhost helpview)
-    if(TARGET ${program})
-        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    endif()
-endforeach()
+install(TARGETS vbhost helpview RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The add-in folder as the build leaves it: whatever support files the subsystems put there
 # (help file, library, templates...) go along without a rule of their own. The add-in's own
 # scratch files never do.
 set(TOLVAR_INSTALL_ADDIN_DIR lib/tolvar)
-if(TARGET tolvar)
-    install(TARGETS tolvar RUNTIME DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR})
-    # The libraries the add-in opens at run time, found beside it wherever it was started from.
-    foreach(module tolvar_server tolvar_browser_module)
-        if(TARGET ${module})
-            install(TARGETS ${module} LIBRARY DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}/modules)
-        endif()
-    endforeach()
-    # A plain pattern "tolvar" would also match the folder itself.
-    install(DIRECTORY ${TOLVAR_ADDIN_DIR}/ DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}
-        USE_SOURCE_PERMISSIONS
-        REGEX "/lib/tolvar/(tolvar|modules|temp\\.MOD|[^/]*\\.lock)$" EXCLUDE)
-    # A relative link, so that the tree can be moved or packaged as it is.
-    install(CODE "
-        set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tolvar\")
-        file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-        file(REMOVE \"\${link}\")
-        message(STATUS \"Installing: \${link}\")
-        file(CREATE_LINK ../${TOLVAR_INSTALL_ADDIN_DIR}/tolvar \"\${link}\" SYMBOLIC)")
-endif()
+install(TARGETS tolvar RUNTIME DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR})
+# The libraries the add-in opens at run time, found beside it wherever it was started from.
+install(TARGETS tolvar_server tolvar_browser_module
+    LIBRARY DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}/modules)
+# A plain pattern "tolvar" would also match the folder itself.
+install(DIRECTORY ${TOLVAR_ADDIN_DIR}/ DESTINATION ${TOLVAR_INSTALL_ADDIN_DIR}
+    USE_SOURCE_PERMISSIONS
+    REGEX "/lib/tolvar/(tolvar|modules|temp\\.MOD|[^/]*\\.lock)$" EXCLUDE)
+# A relative link, so that the tree can be moved or packaged as it is.
+install(CODE "
+    set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tolvar\")
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(REMOVE \"\${link}\")
+    message(STATUS \"Installing: \${link}\")
+    file(CREATE_LINK ../${TOLVAR_INSTALL_ADDIN_DIR}/tolvar \"\${link}\" SYMBOLIC)")
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/Demo DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvar/examples)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tolvar)
@@ -46,9 +37,8 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs DESTINATION ${CMAKE_INSTALL_DATADIR}/
 # Manual pages, copyright and changelog (docs/CMakeLists.txt).
 add_subdirectory(${CMAKE_SOURCE_DIR}/docs ${CMAKE_BINARY_DIR}/docs)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/desktop/CMakeLists.txt)
-    add_subdirectory(${CMAKE_SOURCE_DIR}/desktop ${CMAKE_BINARY_DIR}/desktop)
-endif()
+# The desktop entry, icons, file types and the metadata (desktop/CMakeLists.txt).
+add_subdirectory(${CMAKE_SOURCE_DIR}/desktop ${CMAKE_BINARY_DIR}/desktop)
 
 # The Debian package: "cpack -G DEB" in the build folder. Its dependencies come from the
 # binaries, plus the Qt plugins they load at run time (platforms, SQLite), which no binary
