@@ -42,3 +42,29 @@ function(tolvar_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TOLVAR_BUILD_DIR=${CMAKE_BINARY_DIR};TOLVAR_ADDIN_DIR=${TOLVAR_ADDIN_DIR};TOLVAR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
         TIMEOUT 300)
 endfunction()
+
+# tolvar_headers(targets...): whoever links one of these targets includes the headers of their
+# folder, spelled from the top of the tree ("addin/windows/helpmenu.h"), and no header of a folder
+# it does not link. Each folder's headers are linked into an include root of its own, so that a
+# missing link fails the compile rather than the link or never.
+function(tolvar_headers)
+    file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REPLACE "/" "." root ${folder})
+    set(root ${CMAKE_BINARY_DIR}/include/${root})
+    file(MAKE_DIRECTORY ${root}/${folder})
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    foreach(header IN LISTS headers)
+        get_filename_component(name ${header} NAME)
+        if(NOT EXISTS ${root}/${folder}/${name})
+            file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+        endif()
+    endforeach()
+    foreach(target IN LISTS ARGN)
+        get_target_property(type ${target} TYPE)
+        if(type STREQUAL "INTERFACE_LIBRARY")
+            target_include_directories(${target} INTERFACE ${root})
+        else()
+            target_include_directories(${target} PUBLIC ${root})
+        endif()
+    endforeach()
+endfunction()
