@@ -1,4 +1,5 @@
 #include "ide/model/workspacedata_p.h"
+#include "ide/model/workspacefiles_p.h"
 
 #include "ide/files/parseerror.h"
 #include "ide/files/propertyvalue.h"
@@ -16,46 +17,6 @@ using automation::Value;
 
 namespace {
 
-QString baseNameFor(const QString &cls)
-{
-    static const QHash<QString, QString> bases{
-        {QStringLiteral("CommandButton"), QStringLiteral("Command")},
-        {QStringLiteral("TextBox"), QStringLiteral("Text")},
-        {QStringLiteral("OptionButton"), QStringLiteral("Option")},
-        {QStringLiteral("CheckBox"), QStringLiteral("Check")},
-        {QStringLiteral("ListBox"), QStringLiteral("List")},
-        {QStringLiteral("ComboBox"), QStringLiteral("Combo")},
-        {QStringLiteral("PictureBox"), QStringLiteral("Picture")},
-        {QStringLiteral("HScrollBar"), QStringLiteral("HScroll")},
-        {QStringLiteral("VScrollBar"), QStringLiteral("VScroll")},
-        {QStringLiteral("FileListBox"), QStringLiteral("File")},
-        {QStringLiteral("DirListBox"), QStringLiteral("Dir")},
-        {QStringLiteral("DriveListBox"), QStringLiteral("Drive")}};
-    return bases.value(cls, cls);
-}
-
-QSize defaultSize(const QString &cls)
-{
-    static const QHash<QString, QSize> sizes{{QStringLiteral("CommandButton"), {1215, 495}},
-                                             {QStringLiteral("TextBox"), {1215, 495}},
-                                             {QStringLiteral("Label"), {1215, 255}},
-                                             {QStringLiteral("Frame"), {1815, 1215}},
-                                             {QStringLiteral("OptionButton"), {1215, 255}},
-                                             {QStringLiteral("CheckBox"), {1215, 255}},
-                                             {QStringLiteral("ListBox"), {1215, 645}},
-                                             {QStringLiteral("ComboBox"), {1215, 315}},
-                                             {QStringLiteral("PictureBox"), {1215, 1215}},
-                                             {QStringLiteral("Image"), {1215, 1215}},
-                                             {QStringLiteral("Shape"), {1215, 1215}},
-                                             {QStringLiteral("HScrollBar"), {1215, 255}},
-                                             {QStringLiteral("VScrollBar"), {255, 1215}},
-                                             {QStringLiteral("FileListBox"), {1215, 1065}},
-                                             {QStringLiteral("DirListBox"), {1215, 1215}},
-                                             {QStringLiteral("DriveListBox"), {1215, 315}},
-                                             {QStringLiteral("Data"), {1215, 345}}};
-    return sizes.value(cls, QSize(1215, 495));
-}
-
 WorkspaceError fromParseError(const ParseError &e)
 {
     return WorkspaceError(e.fileName(), e.line(), e.message());
@@ -68,12 +29,22 @@ QString extensionFor(DocumentKind kind)
                                          : QStringLiteral(".bas");
 }
 
-QString kindWord(DocumentKind kind)
+// A form's binary side file goes along with it; a form without one has nothing to take.
+void copySideFile(DocumentKind kind, const QString &from, const QString &to)
 {
-    return kind == DocumentKind::Form    ? QStringLiteral("form")
-           : kind == DocumentKind::Class ? QStringLiteral("class")
-                                         : QStringLiteral("module");
+    if (kind != DocumentKind::Form || from.isEmpty())
+        return;
+    const QFileInfo source(from);
+    const QString frx = source.absolutePath() + u'/' + source.completeBaseName() + ".frx";
+    if (!QFileInfo(frx).isFile())
+        return;
+    const QFileInfo target(to);
+    const QString copy = target.absolutePath() + u'/' + target.completeBaseName() + ".frx";
+    if (QFileInfo(frx).canonicalFilePath() != QFileInfo(copy).canonicalFilePath())
+        writeFileSafely(copy, readWholeFile(frx));
 }
+
+} // namespace
 
 ProjectMember::Kind memberKindFor(DocumentKind kind)
 {
@@ -95,23 +66,6 @@ bool isInside(const QDir &folder, const QString &path)
     return !rel.startsWith(QLatin1String("../")) && rel != QLatin1String("..") &&
            !QDir::isAbsolutePath(rel);
 }
-
-// A form's binary side file goes along with it; a form without one has nothing to take.
-void copySideFile(DocumentKind kind, const QString &from, const QString &to)
-{
-    if (kind != DocumentKind::Form || from.isEmpty())
-        return;
-    const QFileInfo source(from);
-    const QString frx = source.absolutePath() + u'/' + source.completeBaseName() + ".frx";
-    if (!QFileInfo(frx).isFile())
-        return;
-    const QFileInfo target(to);
-    const QString copy = target.absolutePath() + u'/' + target.completeBaseName() + ".frx";
-    if (QFileInfo(frx).canonicalFilePath() != QFileInfo(copy).canonicalFilePath())
-        writeFileSafely(copy, readWholeFile(frx));
-}
-
-} // namespace
 
 // --- operations -------------------------------------------------------------------------
 
@@ -334,255 +288,6 @@ void WorkspaceData::saveAs(const QString &vbpPath)
     ++saveCount;
     announce(Workspace::Change::Project, -1);
     announce(Workspace::Change::Documents, -1);
-}
-
-Document &WorkspaceData::addFormTemplate(Origin origin)
-{
-    if (!project)
-        throw Error::notSet();
-    QString version;
-    for (const auto &d : documents) {
-        if (d->kind == DocumentKind::Form && !d->file->version().isEmpty()) {
-            version = d->file->version();
-            break;
-        }
-    }
-    if (version.isEmpty())
-        version = project->value(QStringLiteral("Type")).isEmpty() ? QStringLiteral("4.00")
-                                                                   : QStringLiteral("5.00");
-    beginChange(origin, nullptr);
-    const QString name = uniqueDocumentName(QStringLiteral("Form"));
-    auto doc = std::make_unique<Document>();
-    doc->id = nextDocumentId++;
-    doc->kind = DocumentKind::Form;
-    doc->path = QDir(projectFolder()).absoluteFilePath(name + QStringLiteral(".frm"));
-    doc->file = std::make_unique<FormFile>(FormFile::newForm(name, version, project->codePage()));
-    doc->file->setFileName(doc->path);
-    doc->isNew = true;
-    doc->dirty = true;
-    indexDocument(*doc);
-    Document &ref = *doc;
-    documents.push_back(std::move(doc));
-    announce(Workspace::Change::Documents, ref.id);
-    setActiveForm(ref.id);
-    return ref;
-}
-
-Document &WorkspaceData::addFile(const QString &path, Origin origin)
-{
-    if (!project)
-        throw Error::notSet();
-    const QFileInfo fi(path);
-    if (path.isEmpty() || !fi.exists())
-        throw fileNotFoundError();
-    if (!fi.isFile())
-        throw Error(75, QStringLiteral("Path/File access error"));
-    const QString ext = fi.suffix().toLower();
-    DocumentKind kind;
-    if (ext == u"frm")
-        kind = DocumentKind::Form;
-    else if (ext == u"cls")
-        kind = DocumentKind::Class;
-    else if (ext == u"bas")
-        kind = DocumentKind::Module;
-    else
-        throw Error(321, QStringLiteral("Invalid file format"));
-    const QString canonical = fi.canonicalFilePath();
-    for (const auto &d : documents) {
-        if (QFileInfo(d->path).canonicalFilePath() == canonical)
-            throw Error(
-                727, QStringLiteral("The file '%1' is already in the project").arg(fi.fileName()));
-    }
-    std::unique_ptr<FormFile> file;
-    try {
-        file =
-            std::make_unique<FormFile>(FormFile::load(fi.absoluteFilePath(), project->codePage()));
-    } catch (const ParseError &e) {
-        throw Error(321, QStringLiteral("Invalid file format: %1").arg(e.text()));
-    }
-    const QString name = file->moduleName();
-    if (name.isEmpty())
-        throw nameInUseError(name);
-    for (const auto &d : documents) {
-        if (d->name().compare(name, Qt::CaseInsensitive) == 0)
-            throw Error(727, QStringLiteral("The project already holds a %1 named '%2', so '%3' "
-                                            "was not added")
-                                 .arg(kindWord(d->kind), d->name(), fi.fileName()));
-    }
-    // A file from elsewhere (an add-in's template) joins as a copy in the project's folder, so
-    // the project stays whole when moved and the file it came from is never written.
-    const QDir folder(projectFolder());
-    const bool outside = !isInside(QDir(folder.canonicalPath()), canonical);
-    QString docPath = fi.absoluteFilePath();
-    if (outside) {
-        docPath = folder.absoluteFilePath(fi.fileName());
-        bool taken = QFileInfo::exists(docPath);
-        for (const auto &d : documents)
-            taken = taken || d->path.compare(docPath, Qt::CaseInsensitive) == 0;
-        if (taken)
-            throw Error(727, QStringLiteral("A file named '%1' is already in the project's "
-                                            "folder %2, so '%3' was not added")
-                                 .arg(fi.fileName(), QDir::toNativeSeparators(folder.path()),
-                                      QDir::toNativeSeparators(fi.absoluteFilePath())));
-    }
-    beginChange(origin, nullptr);
-    auto doc = std::make_unique<Document>();
-    doc->id = nextDocumentId++;
-    doc->kind = kind;
-    doc->path = docPath;
-    doc->file = std::move(file);
-    if (outside) {
-        doc->file->setFileName(docPath);
-        doc->copyOf = fi.absoluteFilePath();
-        doc->isNew = true;
-    } else {
-        project->addMember(memberKindFor(kind), name, projectRelative(folder, docPath));
-        projectDirty = true;
-    }
-    indexDocument(*doc);
-    Document &ref = *doc;
-    documents.push_back(std::move(doc));
-    announce(Workspace::Change::Documents, ref.id);
-    return ref;
-}
-
-void WorkspaceData::removeFile(Document &doc, Origin origin)
-{
-    beginChange(origin, &doc);
-    for (const ProjectMember &m : project->members()) {
-        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == doc.path) {
-            project->removeMember(m.path);
-            projectDirty = true;
-            break;
-        }
-    }
-    const int id = doc.id;
-    std::erase_if(documents, [id](const auto &d) { return d->id == id; });
-    if (activeForm == id) {
-        activeForm = -1;
-        emit q->activeFormChanged(-1);
-        emit q->selectionChanged();
-    }
-    announce(Workspace::Change::Documents, id);
-}
-
-ControlNode &WorkspaceData::addControl(Document &doc, ControlNode &container,
-                                       const QString &className, Origin origin)
-{
-    const PropertyTable &table = PropertyTable::instance();
-    const QString cls = table.canonicalClassName(className);
-    if (!table.isKnownClass(className) || !table.addableClasses().contains(cls))
-        throw Error(711, QStringLiteral("Invalid class string"));
-    beginChange(origin, &doc);
-    const QString name = uniqueControlName(doc, baseNameFor(cls));
-    ControlNode *n = container.addChild(cls, name);
-
-    QList<std::pair<QString, QString>> props;
-    const auto has = [&](const char *p) { return table.find(cls, QString::fromLatin1(p)); };
-    if (cls == u"Line") {
-        props = {{QStringLiteral("X1"), QStringLiteral("120")},
-                 {QStringLiteral("X2"), QStringLiteral("1335")},
-                 {QStringLiteral("Y1"), QStringLiteral("120")},
-                 {QStringLiteral("Y2"), QStringLiteral("120")}};
-    } else {
-        props = {{QStringLiteral("Left"), QStringLiteral("120")},
-                 {QStringLiteral("Top"), QStringLiteral("120")}};
-        if (has("Width")) {
-            const QSize s = defaultSize(cls);
-            props << std::pair{QStringLiteral("Width"), QString::number(s.width())}
-                  << std::pair{QStringLiteral("Height"), QString::number(s.height())};
-        }
-    }
-    if (has("Caption") && cls != u"Image")
-        props << std::pair{QStringLiteral("Caption"), quoteString(name)};
-    else if (has("Text"))
-        props << std::pair{QStringLiteral("Text"), quoteString(name)};
-    if (has("TabIndex")) {
-        int next = 0;
-        for (const ControlNode *c : doc.file->controls()) {
-            if (auto t = storedNumber(*c, QStringLiteral("TabIndex")))
-                next = std::max(next, int(*t) + 1);
-        }
-        props << std::pair{QStringLiteral("TabIndex"), QString::number(next)};
-    }
-    std::sort(props.begin(), props.end());
-    for (const auto &[k, v] : props)
-        n->setProperty(k, v);
-    uidOf(doc, n);
-    markDirty(doc, Workspace::Change::Controls);
-    return *n;
-}
-
-ControlNode &WorkspaceData::addMenu(Document &doc, const QString &name, ControlNode *parentMenu,
-                                    Origin origin)
-{
-    if (!isValidIdentifier(name))
-        throw Error::invalidPropertyValue();
-    ControlNode *parent = parentMenu ? parentMenu : doc.file->root();
-    if (parentMenu && !parentMenu->isMenu())
-        throw Error::invalidCall();
-    std::optional<int> index;
-    for (const ControlNode *c : doc.file->controls()) {
-        if (c->name().compare(name, Qt::CaseInsensitive) != 0)
-            continue;
-        // Joining an existing menu array is allowed; it takes the next free index.
-        const auto i = c->index();
-        if (!c->isMenu() || !i)
-            throw nameInUseError(name);
-        index = std::max(index.value_or(0), *i + 1);
-    }
-    beginChange(origin, &doc);
-    ControlNode *n = parent->addChild(QStringLiteral("Menu"), name);
-    if (index)
-        n->setProperty(QStringLiteral("Index"), QString::number(*index));
-    uidOf(doc, n);
-    markDirty(doc, Workspace::Change::Controls);
-    return *n;
-}
-
-void WorkspaceData::insertFile(Document &doc, const QString &path, Origin origin)
-{
-    const QFileInfo fi(path);
-    if (path.isEmpty() || !fi.exists())
-        throw fileNotFoundError();
-    QFile f(path);
-    if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
-        throw Error(75, QStringLiteral("Path/File access error"));
-    const QString text = doc.file->codePage().decode(f.readAll());
-    beginChange(origin, &doc);
-    doc.file->appendCode(text);
-    markDirty(doc, Workspace::Change::Code);
-}
-
-void WorkspaceData::removeControls(Document &doc, const QList<ControlNode *> &nodes, Origin origin)
-{
-    QList<ControlNode *> top;
-    for (ControlNode *n : nodes) {
-        if (!n || !n->parent() || top.contains(n))
-            continue;
-        bool inside = false;
-        for (const ControlNode *p = n->parent(); p; p = p->parent())
-            inside = inside || nodes.contains(const_cast<ControlNode *>(p));
-        if (!inside)
-            top << n;
-    }
-    if (top.isEmpty())
-        return;
-    beginChange(origin, &doc);
-    bool selectionTouched = false;
-    for (ControlNode *n : top) {
-        QList<ControlNode *> gone{n};
-        gone += n->descendants();
-        for (ControlNode *g : gone) {
-            const quint64 uid = doc.uids.take(g);
-            doc.nodes.remove(uid);
-            selectionTouched = doc.selection.removeAll(uid) > 0 || selectionTouched;
-        }
-        n->parent()->removeChild(n);
-    }
-    markDirty(doc, Workspace::Change::Controls);
-    if (selectionTouched && doc.id == activeForm)
-        emit q->selectionChanged();
 }
 
 } // namespace vbhost
