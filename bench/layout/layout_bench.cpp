@@ -12,7 +12,7 @@
 #include "platform/automation/localserver.h"
 #include "platform/automation/registry.h"
 #include "platform/automation/serverlauncher.h"
-#include "platform/ui/fakeservices.h"
+#include "tests/common/fakeservices.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -2,7 +2,7 @@
 #include "addin/about/aboutpictures.h"
 #include "addin/windows/centerform.h"
 
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 #include "platform/ui/twips.h"
 
 #include <QApplication>

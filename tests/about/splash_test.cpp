@@ -4,7 +4,7 @@
 #include "addin/about/splash.h"
 #include "addin/windows/centerform.h"
 
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 #include "platform/ui/twips.h"
 
 #include <QImage>

@@ -4,7 +4,7 @@
 #include "addin/browser/percentpanel.h"
 #include "addin/runtime/addinfolder.h"
 #include "platform/ui/commondialog.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/ui/twips.h"
 #include "platform/webcontrol/fakebrowser.h"

@@ -8,7 +8,7 @@
 #include "addin/toolwindow/toolwindow.h"
 #include "addin/toolwindow/toolwindowloader.h"
 #include "addin/windows/formregistry.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/webcontrol/browser.h"
 

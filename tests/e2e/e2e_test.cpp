@@ -9,7 +9,7 @@
 #include "platform/automation/registry.h"
 #include "platform/automation/remoteobject.h"
 #include "platform/profile/profile.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QDir>
 #include <QElapsedTimer>

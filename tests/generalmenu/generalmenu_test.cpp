@@ -7,7 +7,7 @@
 #include "addin/runtime/hostapp.h"
 
 #include "platform/automation/object.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "ide/designer/menupreview.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/codeview.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QAction>
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "ide/designer/formcanvas.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/mainwindow.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QAction>
 #include <QDir>

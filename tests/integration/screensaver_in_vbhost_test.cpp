@@ -3,7 +3,7 @@
 #include "addinsession.h"
 
 #include "addin/toolwindow/toolwindow.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QDir>
 #include <QFile>

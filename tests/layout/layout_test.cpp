@@ -4,7 +4,7 @@
 #include "addin/layout/matchcontrolsizes.h"
 #include "addin/runtime/hostapp.h"
 
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "addin/runtime/connect.h"
 #include "addin/runtime/hostapp.h"
 
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <gtest/gtest.h>
 

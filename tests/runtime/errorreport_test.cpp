@@ -3,7 +3,7 @@
 #include "addin/runtime/traps.h"
 #include "addin/windows/centerform.h"
 
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 #include "platform/ui/twips.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "addin/runtime/startup.h"
 
 #include "platform/profile/profile.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QDir>
 #include <QFile>

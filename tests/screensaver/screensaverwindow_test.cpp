@@ -8,7 +8,7 @@
 #include "addin/screensaver/screensaverinstructions.h"
 #include "addin/screensaver/screensaverwindow.h"
 #include "ide/model/workspace.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 #include "platform/ui/qtservices.h"
 #include "windowwatch.h"
 

@@ -4,7 +4,7 @@
 #include "ide/designer/formdesigner.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/mainwindow.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,7 +8,7 @@
 #include "addin/templates/templatewindow.h"
 #include "ide/files/formfile.h"
 #include "ide/model/workspace.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 
 #include "addin/toolwindow/toolwindow.h"
 #include "platform/automation/error.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/automation/error.h"
 #include "platform/ui/commondialog.h"
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

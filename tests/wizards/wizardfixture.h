@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/fakeservices.h"
+#include "fakeservices.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "fakeservices.h"
 
-#include "msgboxstyle.h"
+#include "platform/ui/msgboxstyle.h"
 #include "platform/automation/error.h"
 
 namespace ui {

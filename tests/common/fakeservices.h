@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services.h"
+#include "platform/ui/services.h"
 
 #include <QList>
 #include <QStringList>
