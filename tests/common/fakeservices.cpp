@@ -1,7 +1,7 @@
 #include "fakeservices.h"
 
-#include "platform/ui/msgboxstyle.h"
 #include "platform/automation/error.h"
+#include "platform/ui/msgboxstyle.h"
 
 namespace ui {
 

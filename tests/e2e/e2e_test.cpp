@@ -2,6 +2,7 @@
 // Add-In Manager and talked to over the peer connection, and vbhost outlives it in every case.
 #include "addinchecks.h"
 
+#include "fakeservices.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/addinmanager.h"
 #include "ide/shell/addinmanagerdialog.h"
@@ -9,7 +10,6 @@
 #include "platform/automation/registry.h"
 #include "platform/automation/remoteobject.h"
 #include "platform/profile/profile.h"
-#include "fakeservices.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 #include "addin/runtime/addinfolder.h"
 #include "addin/runtime/hostapp.h"
 
-#include "platform/automation/object.h"
 #include "fakeservices.h"
+#include "platform/automation/object.h"
 
 #include <QBuffer>
 #include <QDir>

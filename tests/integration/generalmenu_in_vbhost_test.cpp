@@ -5,10 +5,10 @@
 #include "addinsession.h"
 
 #include "addin/toolwindow/toolwindow.h"
+#include "fakeservices.h"
 #include "ide/designer/menupreview.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/codeview.h"
-#include "fakeservices.h"
 
 #include <QAction>
 #include <QDir>

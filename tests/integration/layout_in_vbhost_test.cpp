@@ -5,10 +5,10 @@
 #include "addinsession.h"
 
 #include "addin/toolwindow/toolwindow.h"
+#include "fakeservices.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/mainwindow.h"
-#include "fakeservices.h"
 
 #include <QAction>
 #include <QDir>

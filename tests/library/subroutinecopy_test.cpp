@@ -3,8 +3,8 @@
 #include "addin/library/datacontrol.h"
 #include "addin/library/subroutinecopy.h"
 
-#include "platform/automation/error.h"
 #include "fakeservices.h"
+#include "platform/automation/error.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "addin/runtime/startup.h"
 
-#include "platform/profile/profile.h"
 #include "fakeservices.h"
+#include "platform/profile/profile.h"
 
 #include <QDir>
 #include <QFile>

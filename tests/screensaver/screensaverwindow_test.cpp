@@ -7,8 +7,8 @@
 #include "addin/runtime/hostapp.h"
 #include "addin/screensaver/screensaverinstructions.h"
 #include "addin/screensaver/screensaverwindow.h"
-#include "ide/model/workspace.h"
 #include "fakeservices.h"
+#include "ide/model/workspace.h"
 #include "platform/ui/qtservices.h"
 #include "windowwatch.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "fakeservices.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/designer/formdesigner.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/mainwindow.h"
-#include "fakeservices.h"
 
 #include <QDir>
 #include <QFile>

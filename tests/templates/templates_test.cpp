@@ -6,9 +6,9 @@
 #include "addin/templates/filelistbox.h"
 #include "addin/templates/templatefiles.h"
 #include "addin/templates/templatewindow.h"
+#include "fakeservices.h"
 #include "ide/files/formfile.h"
 #include "ide/model/workspace.h"
-#include "fakeservices.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

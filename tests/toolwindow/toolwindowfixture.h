@@ -3,8 +3,8 @@
 #include "librarydb.h"
 
 #include "addin/toolwindow/toolwindow.h"
-#include "platform/automation/error.h"
 #include "fakeservices.h"
+#include "platform/automation/error.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "fakeservices.h"
 #include "platform/automation/error.h"
 #include "platform/ui/commondialog.h"
-#include "fakeservices.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

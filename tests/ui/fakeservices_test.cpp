@@ -1,5 +1,5 @@
-#include "platform/automation/error.h"
 #include "fakeservices.h"
+#include "platform/automation/error.h"
 #include "platform/ui/msgboxstyle.h"
 
 #include <gtest/gtest.h>
