@@ -23,28 +23,28 @@ PictureToolbar::PictureToolbar(QWidget *strip, QWidget *holderParent, qint16 &hi
     watch(strip);
 }
 
-ui::ImageButton *PictureToolbar::addButton(const PictureButton &spec)
+ui::ImageButton *PictureToolbar::addButton(const PictureButton &entry)
 {
     Holders holders;
-    holders.hint = spec.hint;
+    holders.hint = entry.hint;
     for (int p = Up; p <= Ck; ++p) {
         auto *label = new QLabel(m_holderParent);
-        label->setObjectName(spec.holderNames[p]);
-        label->setAccessibleName(spec.subject + HolderWhat[p]);
-        label->setPixmap(spec.pictures[p]);
-        label->setGeometry(0, 0, spec.pictures[p].width(), spec.pictures[p].height());
+        label->setObjectName(entry.holderNames[p]);
+        label->setAccessibleName(entry.subject + HolderWhat[p]);
+        label->setPixmap(entry.pictures[p]);
+        label->setGeometry(0, 0, entry.pictures[p].width(), entry.pictures[p].height());
         label->hide();
         holders.labels[p] = label;
     }
     m_holders.push_back(holders);
 
     auto *button = new ui::ImageButton(m_strip);
-    button->setObjectName(spec.name);
-    button->setAccessibleName(spec.subject);
-    button->setAccessibleDescription(spec.hint);
-    button->setToolTip(spec.hint);
-    button->setGeometry(spec.geometry);
-    button->setPicture(spec.pictures[Up]);
+    button->setObjectName(entry.name);
+    button->setAccessibleName(entry.subject);
+    button->setAccessibleDescription(entry.hint);
+    button->setToolTip(entry.hint);
+    button->setGeometry(entry.geometry);
+    button->setPicture(entry.pictures[Up]);
     m_buttons.push_back(button);
 
     const int id = int(m_buttons.size());
