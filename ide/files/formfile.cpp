@@ -1,5 +1,7 @@
 #include "ide/files/formfile.h"
 
+#include "ide/files/memberkind.h"
+
 #include "ide/files/controlnode_p.h"
 #include "ide/files/formparser_p.h"
 #include "ide/files/parseerror.h"
@@ -32,12 +34,10 @@ FormFile FormFile::fromBytes(const QByteArray &bytes, const QString &fileName, C
 
 FormFile::Kind FormFile::kindForFileName(const QString &fileName)
 {
-    const QString ext = QFileInfo(fileName).suffix().toLower();
-    if (ext == QLatin1String("frm"))
+    const MemberKind kind = memberKindForFile(fileName);
+    if (hasDesigner(kind))
         return Kind::Form;
-    if (ext == QLatin1String("cls"))
-        return Kind::Class;
-    return Kind::Module;
+    return kind == MemberKind::Class ? Kind::Class : Kind::Module;
 }
 
 FormFile FormFile::newForm(const QString &name, const QString &version, CodePage codePage)
@@ -250,6 +250,21 @@ void FormFile::appendCode(const QString &text)
     if (m_code.back().eol.isEmpty())
         m_code.back().eol = m_style->eol;
     m_code.append(lines);
+}
+
+void FormFile::insertCode(int line, const QString &text)
+{
+    if (line >= m_code.size()) {
+        appendCode(text);
+        return;
+    }
+    QList<TextLine> lines = textToLines(text, m_style->eol, true, m_style->codePage);
+    for (TextLine &l : lines) {
+        if (l.eol.isEmpty())
+            l.eol = m_style->eol; // lines follow it
+    }
+    m_code.insert(std::max(line, 0), lines.size(), TextLine());
+    std::copy(lines.begin(), lines.end(), m_code.begin() + std::max(line, 0));
 }
 
 void FormFile::endLineBeforeCode()

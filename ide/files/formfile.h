@@ -23,7 +23,8 @@ struct FormFileStyle
 // damaged or hostile file looks.
 constexpr int kMaxControlNesting = 4000;
 
-// A form (.frm), class module (.cls) or code module (.bas): header (VERSION, Object= lines),
+// A form (.frm, and the files of its shape: .ctl, .pag, .dob), class module (.cls) or code
+// module (.bas): header (VERSION, Object= lines),
 // the control tree or class BEGIN block, the Attribute lines, and the code.
 // Read and written back without edits, the bytes are the same.
 class FormFile
@@ -35,7 +36,8 @@ public:
     static FormFile load(const QString &path, CodePage codePage = {});
     static FormFile fromBytes(const QByteArray &bytes, const QString &fileName,
                               CodePage codePage = {});
-    // Kind from the extension: .frm Form, .cls Class, anything else Module.
+    // Kind from the extension: .frm and the other form-shaped files (.ctl, .pag, .dob) Form,
+    // .cls Class, anything else Module.
     static Kind kindForFileName(const QString &fileName);
     // New files as the designer writes them; version "5.00" or "4.00" for forms.
     static FormFile newForm(const QString &name, const QString &version = QStringLiteral("5.00"),
@@ -79,6 +81,8 @@ public:
     // Line ends in the text may be CRLF, LF or CR; they are written with the file's line end.
     void setCode(const QString &text);
     void appendCode(const QString &text);
+    // Puts the text's lines before code line `line` (0-based; at or past the end appends).
+    void insertCode(int line, const QString &text);
     int codeFirstLine() const; // 1-based line where the code starts in the file as read
 
     QByteArray toBytes() const;

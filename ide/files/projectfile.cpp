@@ -16,7 +16,8 @@ struct KindKey
 {
     ProjectMember::Kind kind;
     QLatin1String key;
-    bool named; // "Name; path"
+    bool named;          // "Name; path"
+    bool quoted = false; // "path", and an empty value names nothing
 };
 
 constexpr KindKey kindKeys[] = {
@@ -27,7 +28,17 @@ constexpr KindKey kindKeys[] = {
     {ProjectMember::Kind::PropertyPage, QLatin1String("PropertyPage"), false},
     {ProjectMember::Kind::UserDocument, QLatin1String("UserDocument"), false},
     {ProjectMember::Kind::Designer, QLatin1String("Designer"), false},
+    {ProjectMember::Kind::ResourceFile, QLatin1String("ResFile32"), false, true},
+    {ProjectMember::Kind::RelatedDocument, QLatin1String("RelatedDoc"), false},
 };
+
+QString unquoted(const QString &value)
+{
+    QString v = value.trimmed();
+    if (v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"')))
+        v = v.mid(1, v.size() - 2).trimmed();
+    return v;
+}
 
 const KindKey *kindForKey(const QString &key)
 {
@@ -53,9 +64,9 @@ bool memberFromEntry(const ProjectEntry &e, ProjectMember *m)
         m->path = e.value.mid(semi + 1).trimmed();
     } else {
         m->name.clear();
-        m->path = e.value.trimmed();
+        m->path = k->quoted ? unquoted(e.value) : e.value.trimmed();
     }
-    return true;
+    return !(k->quoted && m->path.isEmpty());
 }
 
 // Finds a directory entry differing only in letter case.
@@ -115,8 +126,7 @@ ProjectFile ProjectFile::fromBytes(const QByteArray &bytes, const QString &fileN
                 fileName, e.line,
                 QStringLiteral("expected %1=Name; file, found: %1=%2").arg(k->key, e.value));
         ProjectMember m;
-        memberFromEntry(e, &m);
-        if (m.path.isEmpty())
+        if (memberFromEntry(e, &m) && m.path.isEmpty())
             throw ParseError(fileName, e.line, QStringLiteral("%1= names no file").arg(k->key));
     }
     return p;
@@ -293,7 +303,9 @@ void ProjectFile::addMember(ProjectMember::Kind kind, const QString &name,
         throw std::invalid_argument("a member path cannot be empty");
     if (k->named)
         requireWord(name, "a member name");
-    const QString value = k->named ? name + QStringLiteral("; ") + relativePath : relativePath;
+    const QString value = k->named    ? name + QStringLiteral("; ") + relativePath
+                          : k->quoted ? u'"' + relativePath + u'"'
+                                      : relativePath;
 
     // After the last member; else after the references and objects; else after the first key.
     int after = -1;

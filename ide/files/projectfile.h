@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ide/files/codepage.h"
+#include "ide/files/memberkind.h"
 #include "ide/files/textlines.h"
 
 #include <QList>
@@ -8,11 +9,11 @@
 
 namespace vbhost {
 
-// A file the project names: Form=Form1.frm, Module=Module1; Module1.bas, Class=Class1; Class1.cls
-// (and the other member kinds of 5.00 projects).
+// A file the project names: Form=Form1.frm, Module=Module1; Module1.bas, Class=Class1; Class1.cls,
+// the other member kinds of 5.00 projects, ResFile32="Project1.res" and RelatedDoc=notes.txt.
 struct ProjectMember
 {
-    enum class Kind { Form, Module, Class, UserControl, PropertyPage, UserDocument, Designer };
+    using Kind = MemberKind;
     Kind kind = Kind::Form;
     QString name; // the name before ';' (Module, Class), else empty
     QString path; // as written, relative to the project folder, backslashes kept

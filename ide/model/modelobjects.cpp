@@ -266,7 +266,7 @@ private:
     Document *formTarget() const
     {
         auto [doc, node] = target();
-        if (node->parent() || doc->kind != DocumentKind::Form)
+        if (node->parent() || !hasDesigner(doc->kind))
             throw Error::memberNotFound();
         return doc;
     }
@@ -297,7 +297,11 @@ public:
         });
         method(QStringLiteral("AddFile"), [this](const Values &args) {
             expectArgs(args, 1, 1);
-            return Value(data().addFile(args[0].toString(), FromAddIn).name());
+            WorkspaceData &d = data();
+            const int id = d.addFile(args[0].toString(), FromAddIn);
+            if (const Document *doc = d.document(id))
+                return Value(doc->name());
+            return Value(d.carriedFile(id)->name);
         });
         property(QStringLiteral("Name"),
                  [this](const Values &) { return Value(data().project->name()); });

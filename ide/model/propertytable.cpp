@@ -199,6 +199,40 @@ PropertyTable::PropertyTable() : d(new Data)
                   integerRule("WindowState", 0, 2, 0)};
     d->add("Form", graphics(withFont(form, ButtonFace, ButtonText)), false);
 
+    // The form-shaped members of control projects: drawn and laid out as forms, without their
+    // caption bar.
+    const Rules designed = graphics(withFont(
+        windowFrame() << integerRule("Appearance", 0, 1, 1) << booleanRule("KeyPreview", false)
+                      << rawRule("MouseIcon") << integerRule("MousePointer", 0, 99, 0)
+                      << rawRule("Palette") << integerRule("PaletteMode", 0, 2, 0)
+                      << integerRule("RightToLeft", 0, 1, 0) << stringRule("Tag"),
+        ButtonFace, ButtonText));
+    d->add(
+        "UserControl",
+        Rules(designed) << stringRule("AccessKeys") << booleanRule("Alignable", false)
+                        << integerRule("BackStyle", 0, 2, 1) << integerRule("BorderStyle", 0, 1, 0)
+                        << booleanRule("CanGetFocus", true)
+                        << booleanRule("ControlContainer", false)
+                        << booleanRule("DefaultCancel", false)
+                        << booleanRule("EditAtDesignTime", false) << booleanRule("Enabled", true)
+                        << booleanRule("ForwardFocus", false) << booleanRule("HasDC", true)
+                        << booleanRule("InvisibleAtRuntime", false)
+                        << colourRule("MaskColor", sysColour(0x80000005)) << rawRule("MaskPicture")
+                        << rawRule("PropertyPages") << booleanRule("Public", true)
+                        << rawRule("ToolboxBitmap") << booleanRule("Windowless", false),
+        false);
+    d->add("PropertyPage",
+           Rules(designed) << stringRule("Caption")
+                           << longRule("HelpContextID", -2147483648.0, 2147483647.0, 0)
+                           << integerRule("StandardSize", 0, 2, 0),
+           false);
+    d->add("UserDocument",
+           Rules(designed) << booleanRule("ContinuousScroll", true)
+                           << longRule("HScrollSmallChange", 0, 2147483647.0, 225)
+                           << integerRule("ScrollBars", 0, 3, 3)
+                           << longRule("VScrollSmallChange", 0, 2147483647.0, 225),
+           false);
+
     Rules mdi = windowFrame();
     mdi << Rules{integerRule("Appearance", 0, 1, 1),
                  booleanRule("AutoShowChildren", true),

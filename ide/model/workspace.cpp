@@ -55,15 +55,12 @@ QList<MissingFile> Workspace::missingFiles() const
 {
     QList<MissingFile> out;
     for (const ProjectMember &m : d->missing) {
-        const DocumentKind kind = m.kind == ProjectMember::Kind::Module  ? DocumentKind::Module
-                                  : m.kind == ProjectMember::Kind::Class ? DocumentKind::Class
-                                                                         : DocumentKind::Form;
         const QString message =
             WorkspaceError(
                 d->project->fileName(), m.line,
                 QStringLiteral("the project names %1, which cannot be found").arg(m.path))
                 .text();
-        out << MissingFile{kind, m.name, m.path, m.line, message};
+        out << MissingFile{m.kind, m.name, m.path, m.line, message};
     }
     return out;
 }
@@ -113,15 +110,12 @@ bool Workspace::isReadOnly() const
 
 int Workspace::addFile(const QString &path)
 {
-    return d->addFile(path, Origin::Designer).id;
+    return d->addFile(path, Origin::Designer);
 }
 
 void Workspace::removeFile(int documentId)
 {
-    Document *doc = d->document(documentId);
-    if (!doc)
-        throw Error::invalidCall();
-    d->removeFile(*doc, Origin::Designer);
+    d->removeFile(documentId, Origin::Designer);
 }
 
 void Workspace::saveDocument(int documentId)
@@ -146,12 +140,18 @@ QList<DocumentInfo> Workspace::documents() const
     QList<DocumentInfo> out;
     for (const auto &doc : d->documents)
         out << document(doc->id);
+    for (const CarriedFile &c : d->carried)
+        out << document(c.id);
     return out;
 }
 
 DocumentInfo Workspace::document(int id) const
 {
     const Document *doc = d->document(id);
+    if (const CarriedFile *c = doc ? nullptr : d->carriedFile(id)) {
+        const QString path = c->isNew() ? d->newFileTarget(*c, QDir(d->projectFolder())) : c->path;
+        return DocumentInfo{c->id, c->kind, c->name, path, c->isNew(), c->isNew()};
+    }
     if (!doc)
         return {};
     const QString path = doc->isNew ? d->newFileTarget(*doc, QDir(d->projectFolder())) : doc->path;
@@ -221,7 +221,7 @@ QList<ControlInfo> Workspace::controls(int formId) const
 {
     QList<ControlInfo> out;
     const Document *doc = d->document(formId);
-    if (!doc || doc->kind != DocumentKind::Form)
+    if (!doc || !hasDesigner(doc->kind))
         return out;
     const PropertyTable &table = PropertyTable::instance();
     for (const ControlNode *n : doc->file->controls()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ide/files/memberkind.h"
 #include "ide/model/addinmenu.h"
 #include "platform/automation/object.h"
 
@@ -12,24 +13,26 @@
 
 namespace vbhost {
 
-enum class DocumentKind { Form, Module, Class };
+using DocumentKind = MemberKind;
 
 // One file of the open project, as the project explorer lists it.
 struct DocumentInfo
 {
     int id = -1; // stable for the life of the workspace, never reused
     DocumentKind kind = DocumentKind::Form;
-    QString name;       // the form's Name, or the module's or class's VB_Name
+    // The form's Name, the module's or class's VB_Name; a designer file's VB_Name, else the file
+    // name without its suffix; the resource file's and a related document's file name.
+    QString name;
     QString path;       // absolute; for a form added since the last save, where save will write it
     bool isNew = false; // not on disk yet
     bool modified = false; // changed since it was read or written, or not written yet
 };
 
-// A form, module or class the project names whose file is not there.
+// A member the project names whose file is not there.
 struct MissingFile
 {
     DocumentKind kind = DocumentKind::Form;
-    QString name;    // the module's or class's name as the project gives it; empty for a form
+    QString name;    // the module's or class's name as the project gives it; empty for other kinds
     QString path;    // as the project writes it
     int line = 0;    // 1-based line of the project file
     QString message; // "PROJECT.vbp(LINE): ..."
@@ -99,7 +102,7 @@ class Workspace : public QObject
 
 public:
     enum class Change {
-        Documents,  // the list of forms, modules and classes, or a name of one
+        Documents,  // the list of members, or a name of one
         Controls,   // controls or menus added, removed, renamed, moved or resized
         Properties, // any other property of a form or control
         Code,       // the code section of a document
@@ -123,19 +126,26 @@ public:
     bool hasProject() const;
     QString projectPath() const;
     QString projectName() const;
-    // Writes every changed file (new forms beside the project, as NAME.frm) and the .vbp.
+    // Writes every changed file (new members beside the project, as NAME.frm and the like; files
+    // taken in from elsewhere with their companions) and the .vbp.
     // Throws WorkspaceError; files not yet written keep their unsaved state.
     void save();
-    // Writes the project file and every member into the folder of vbpPath (members under the
-    // project's folder keep their places there, the others go beside the new project file),
-    // then goes on with the copy. Nothing changes when a write fails (WorkspaceError).
+    // Writes the project file and a copy of every file it names, with their binary companions
+    // (.frx, .ctx, .pgx, .dox, .dca, .dsx), into the folder of vbpPath: members under the
+    // project's folder keep their places there, the others go beside the new project file.
+    // Unedited files are copied byte for byte. Every source is read before anything is written,
+    // and the project file is written last: when a file cannot be read or written, the
+    // WorkspaceError names it, no project file is written at the target, the files this call
+    // created there are removed again, and the open project stays as it was.
     void saveAs(const QString &vbpPath);
     bool isModified() const;
     // The project's folder or file cannot be written: save would fail.
     bool isReadOnly() const;
 
-    // Adds a .frm, .bas or .cls; one from outside the project's folder joins as a copy that
-    // save writes there. Returns its id. Throws automation::Error (53, 321, 727 and the like).
+    // Adds a file of any member kind (by its suffix: .frm, .bas, .cls, .ctl, .pag, .dob, .dsr,
+    // .res; any other file as a related document); one from outside the project's folder joins
+    // as a copy that save writes there. Returns its id. Throws automation::Error (53, 321, 727
+    // and the like).
     int addFile(const QString &path);
     // Takes the member out of the project; its file stays on disk.
     void removeFile(int documentId);
@@ -151,7 +161,8 @@ public:
     void setActiveForm(int formId);
     // Keys of the active form's selected controls, in the order they were selected.
     QStringList selection() const;
-    void setSelection(const QStringList &keys); // unknown keys are dropped
+    // Unknown keys are dropped; the controls kept are those in the container of the last key.
+    void setSelection(const QStringList &keys);
 
     // --- Form contents -------------------------------------------------------------------
     QList<ControlInfo> controls(int formId) const;

@@ -38,6 +38,15 @@ Document *WorkspaceData::document(int id) const
     return nullptr;
 }
 
+const CarriedFile *WorkspaceData::carriedFile(int id) const
+{
+    for (const CarriedFile &c : carried) {
+        if (c.id == id)
+            return &c;
+    }
+    return nullptr;
+}
+
 Document &WorkspaceData::liveDocument(int gen, int id) const
 {
     Document *doc = gen == generation && project ? document(id) : nullptr;
@@ -88,7 +97,7 @@ void WorkspaceData::indexDocument(Document &doc, const QList<quint64> &uidOrder)
 ControlNode *WorkspaceData::nodeForKey(const Document &doc, const QString &key) const
 {
     if (key.isEmpty())
-        return doc.kind == DocumentKind::Form ? doc.file->root() : nullptr;
+        return hasDesigner(doc.kind) ? doc.file->root() : nullptr;
     for (ControlNode *n : doc.file->controls()) {
         if (n->displayName().compare(key, Qt::CaseInsensitive) == 0)
             return n;
@@ -104,7 +113,7 @@ QString WorkspaceData::keyOf(const ControlNode &n) const
 Document &WorkspaceData::formForDesigner(int formId) const
 {
     Document *doc = document(formId);
-    if (!doc || doc->kind != DocumentKind::Form || !doc->file->root())
+    if (!doc || !hasDesigner(doc->kind) || !doc->file->root())
         throw Error::invalidCall();
     return *doc;
 }
@@ -153,7 +162,7 @@ void WorkspaceData::setActiveForm(int formId)
 {
     if (formId != -1) {
         const Document *doc = document(formId);
-        if (!doc || doc->kind != DocumentKind::Form)
+        if (!doc || !hasDesigner(doc->kind))
             formId = -1;
     }
     if (formId == activeForm)
@@ -170,6 +179,12 @@ void WorkspaceData::setSelection(Document &doc, const QList<quint64> &uids)
         const ControlNode *n = node(doc, u);
         if (n && n->parent() && !clean.contains(u))
             clean << u;
+    }
+    // One container at a time: the control chosen last decides which, so that Ctrl+click on a
+    // control of another container starts a new selection there.
+    if (!clean.isEmpty()) {
+        const ControlNode *container = node(doc, clean.back())->parent();
+        clean.removeIf([&](quint64 u) { return node(doc, u)->parent() != container; });
     }
     if (clean == doc.selection)
         return;

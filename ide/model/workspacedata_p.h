@@ -6,6 +6,7 @@
 #include "ide/model/workspace.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QTimer>
 #include <memory>
@@ -16,8 +17,8 @@ namespace vbhost {
 
 struct PropertyRule;
 
-// One form, module or class of the open project. Controls carry ids of their own so that
-// automation objects keep addressing the same control through renames and undo.
+// One form-shaped member, module or class of the open project. Controls carry ids of their own so
+// that automation objects keep addressing the same control through renames and undo.
 struct Document
 {
     int id = -1;
@@ -33,6 +34,19 @@ struct Document
     QList<quint64> selection; // in the order the controls were selected
 
     QString name() const { return file->moduleName(); }
+};
+
+// A member the model does not read (a designer file, the resource file, a related document):
+// carried byte for byte from where it lies.
+struct CarriedFile
+{
+    int id = -1;
+    DocumentKind kind = DocumentKind::RelatedDocument;
+    QString name;
+    QString path;   // absolute; for one taken in from elsewhere, where save will write it
+    QString copyOf; // taken in from outside the project's folder: save copies it to path
+
+    bool isNew() const { return !copyOf.isEmpty(); }
 };
 
 // Everything one undo step may change, as it was before the step.
@@ -58,6 +72,7 @@ struct UndoStep
         QString copyOf;
     };
     QHash<int, DocumentState> documents;
+    QList<CarriedFile> carried;
 };
 
 // The state behind Workspace and behind every automation object it hands out. Operations throw
@@ -77,7 +92,8 @@ public:
     bool projectDirty = false;
     int generation = 0; // bumped on open and close: older automation objects go stale
     std::vector<std::unique_ptr<Document>> documents;
-    QList<ProjectMember> missing; // forms, modules and classes whose files were not found
+    QList<CarriedFile> carried;
+    QList<ProjectMember> missing; // members whose files were not found
     int nextDocumentId = 1;
     quint64 nextUid = 1;
     int activeForm = -1;
@@ -90,6 +106,7 @@ public:
 
     // --- lookup (throw 91 for what no longer exists) ---
     Document *document(int id) const;
+    const CarriedFile *carriedFile(int id) const;
     Document &liveDocument(int generation, int id) const;
     ControlNode *node(const Document &doc, quint64 uid) const;
     ControlNode &liveNode(const Document &doc, quint64 uid) const;
@@ -117,6 +134,8 @@ public:
                                    const QString &name) const;
     void writeProperty(Document &doc, ControlNode &node, const QString &name,
                        const automation::Value &value, Origin origin);
+    // A combo box whose height its font sets: assignments to Height are accepted and ignored.
+    bool hasFixedHeight(const Document &doc, const ControlNode &node) const;
 
     // --- operations ---
     void open(const QString &vbpPath, int codePage);
@@ -125,8 +144,9 @@ public:
     void saveAs(const QString &vbpPath);
     void saveDocument(Document &doc);
     Document &addFormTemplate(Origin origin);
-    Document &addFile(const QString &path, Origin origin);
-    void removeFile(Document &doc, Origin origin);
+    // The id of the member added: a document, or a carried file.
+    int addFile(const QString &path, Origin origin);
+    void removeFile(int id, Origin origin);
     ControlNode &addControl(Document &doc, ControlNode &container, const QString &className,
                             Origin origin);
     ControlNode &addMenu(Document &doc, const QString &name, ControlNode *parentMenu,
@@ -140,11 +160,16 @@ public:
     // Where save writes a document not written yet: a copy keeps its file name, a new one is
     // named after itself; an existing file is never replaced.
     QString newFileTarget(const Document &doc, const QDir &folder) const;
+    QString newFileTarget(const CarriedFile &file, const QDir &folder) const;
     QString uniqueDocumentName(const QString &base) const;
     QString uniqueControlName(const Document &doc, const QString &base) const;
     bool documentNameInUse(const QString &name, const Document *except) const;
 
 private:
+    Document &addDocument(DocumentKind kind, const QFileInfo &fi, Origin origin);
+    int addCarried(DocumentKind kind, const QFileInfo &fi, Origin origin);
+    // The project folder's path for a file added from path; throws 727 when that is taken.
+    QString placeInFolder(const QFileInfo &fi, bool outside) const;
     void rename(Document &doc, ControlNode &node, const QString &name);
     void setIndex(Document &doc, ControlNode &node, int index);
     void writeFormGeometry(ControlNode &node, const PropertyRule &rule, double value);

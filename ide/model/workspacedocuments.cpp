@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSize>
 
 namespace vbhost {
@@ -22,35 +23,47 @@ WorkspaceError fromParseError(const ParseError &e)
     return WorkspaceError(e.fileName(), e.line(), e.message());
 }
 
-QString extensionFor(DocumentKind kind)
-{
-    return kind == DocumentKind::Form    ? QStringLiteral(".frm")
-           : kind == DocumentKind::Class ? QStringLiteral(".cls")
-                                         : QStringLiteral(".bas");
-}
-
-// A form's binary side file goes along with it; a form without one has nothing to take.
-void copySideFile(DocumentKind kind, const QString &from, const QString &to)
-{
-    if (kind != DocumentKind::Form || from.isEmpty())
-        return;
-    const QFileInfo source(from);
-    const QString frx = source.absolutePath() + u'/' + source.completeBaseName() + ".frx";
-    if (!QFileInfo(frx).isFile())
-        return;
-    const QFileInfo target(to);
-    const QString copy = target.absolutePath() + u'/' + target.completeBaseName() + ".frx";
-    if (QFileInfo(frx).canonicalFilePath() != QFileInfo(copy).canonicalFilePath())
-        writeFileSafely(copy, readWholeFile(frx));
-}
-
 } // namespace
 
-ProjectMember::Kind memberKindFor(DocumentKind kind)
+QString carriedName(DocumentKind kind, const QString &path)
 {
-    return kind == DocumentKind::Form    ? ProjectMember::Kind::Form
-           : kind == DocumentKind::Class ? ProjectMember::Kind::Class
-                                         : ProjectMember::Kind::Module;
+    const QFileInfo fi(path);
+    if (kind != DocumentKind::Designer)
+        return fi.fileName();
+    // A designer file names itself in its attribute lines, as forms do.
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) {
+        static const QRegularExpression vbName(
+            QStringLiteral("^\\s*Attribute\\s+VB_Name\\s*=\\s*\"([^\"]*)\""),
+            QRegularExpression::CaseInsensitiveOption);
+        for (int i = 0; i < 200 && !f.atEnd(); ++i) {
+            const QRegularExpressionMatch m = vbName.match(QString::fromLatin1(f.readLine()));
+            if (m.hasMatch() && !m.captured(1).isEmpty())
+                return m.captured(1);
+        }
+    }
+    return fi.completeBaseName();
+}
+
+void copyCompanions(DocumentKind kind, const QString &from, const QString &to)
+{
+    if (from.isEmpty())
+        return;
+    for (const QString &companion : companionFiles(kind, from)) {
+        const QString copy = companionTarget(companion, from, to);
+        if (QFileInfo(companion).canonicalFilePath() != QFileInfo(copy).canonicalFilePath())
+            writeFileSafely(copy, readWholeFile(companion));
+    }
+}
+
+QString companionTarget(const QString &companion, const QString &from, const QString &to)
+{
+    const QFileInfo c(companion);
+    const QFileInfo target(to);
+    const QString name = QFileInfo(from).completeBaseName() == target.completeBaseName()
+                             ? c.fileName()
+                             : target.completeBaseName() + u'.' + c.suffix().toLower();
+    return target.absolutePath() + u'/' + name;
 }
 
 QString projectRelative(const QDir &folder, const QString &path)
@@ -74,6 +87,7 @@ void WorkspaceData::open(const QString &vbpPath, int codePage)
     const QString path = QFileInfo(vbpPath).absoluteFilePath();
     std::unique_ptr<ProjectFile> proj;
     std::vector<std::unique_ptr<Document>> docs;
+    QList<CarriedFile> carriedFiles;
     QList<ProjectMember> missingMembers;
     int nextId = nextDocumentId;
     try {
@@ -85,20 +99,6 @@ void WorkspaceData::open(const QString &vbpPath, int codePage)
         if (!chosen)
             proj->setCodePage(proj->detectCodePage());
         for (const ProjectMember &m : proj->members()) {
-            DocumentKind kind;
-            switch (m.kind) {
-            case ProjectMember::Kind::Form:
-                kind = DocumentKind::Form;
-                break;
-            case ProjectMember::Kind::Module:
-                kind = DocumentKind::Module;
-                break;
-            case ProjectMember::Kind::Class:
-                kind = DocumentKind::Class;
-                break;
-            default:
-                continue; // kept in the project file, not shown
-            }
             const QString file = QFileInfo(proj->memberFilePath(m.path)).absoluteFilePath();
             // A member on the author's machine only: the rest of the project still opens, and
             // the project file keeps naming it.
@@ -106,9 +106,13 @@ void WorkspaceData::open(const QString &vbpPath, int codePage)
                 missingMembers << m;
                 continue;
             }
+            if (!isCodeMember(m.kind)) {
+                carriedFiles << CarriedFile{nextId++, m.kind, carriedName(m.kind, file), file, {}};
+                continue;
+            }
             auto doc = std::make_unique<Document>();
             doc->id = nextId++;
-            doc->kind = kind;
+            doc->kind = m.kind;
             doc->path = file;
             doc->file = std::make_unique<FormFile>(FormFile::load(doc->path, proj->codePage()));
             docs.push_back(std::move(doc));
@@ -120,6 +124,7 @@ void WorkspaceData::open(const QString &vbpPath, int codePage)
     nextDocumentId = nextId;
     project = std::move(proj);
     documents = std::move(docs);
+    carried = std::move(carriedFiles);
     missing = std::move(missingMembers);
     for (auto &d : documents)
         indexDocument(*d);
@@ -137,6 +142,7 @@ void WorkspaceData::close()
     const bool had = project != nullptr;
     project.reset();
     documents.clear();
+    carried.clear();
     missing.clear();
     ++generation;
     projectDirty = false;
@@ -168,9 +174,22 @@ void WorkspaceData::save()
             if (d->isNew || d->dirty)
                 saveDocument(*d);
             if (!listed.contains(d->path)) {
-                project->addMember(memberKindFor(d->kind), d->name(),
-                                   projectRelative(folder, d->path));
+                project->addMember(d->kind, d->name(), projectRelative(folder, d->path));
                 listed << d->path;
+                projectDirty = true;
+            }
+        }
+        for (CarriedFile &c : carried) {
+            if (c.isNew()) {
+                const QString target = newFileTarget(c, folder);
+                writeFileSafely(target, readWholeFile(c.copyOf));
+                copyCompanions(c.kind, c.copyOf, target);
+                c.path = target;
+                c.copyOf.clear();
+            }
+            if (!listed.contains(c.path)) {
+                project->addMember(c.kind, QString(), projectRelative(folder, c.path));
+                listed << c.path;
                 projectDirty = true;
             }
         }
@@ -191,7 +210,18 @@ void WorkspaceData::save()
 
 QString WorkspaceData::newFileTarget(const Document &doc, const QDir &folder) const
 {
-    const QFileInfo planned(doc.copyOf.isEmpty() ? doc.name() + extensionFor(doc.kind) : doc.path);
+    const QFileInfo planned(doc.copyOf.isEmpty() ? doc.name() + u'.' + memberSuffix(doc.kind)
+                                                 : doc.path);
+    return uniqueTarget(planned, folder);
+}
+
+QString WorkspaceData::newFileTarget(const CarriedFile &file, const QDir &folder) const
+{
+    return uniqueTarget(QFileInfo(file.path), folder);
+}
+
+QString uniqueTarget(const QFileInfo &planned, const QDir &folder)
+{
     QString candidate = folder.absoluteFilePath(planned.fileName());
     for (int n = 2; QFileInfo::exists(candidate); ++n)
         candidate = folder.absoluteFilePath(planned.completeBaseName() + QString::number(n) + u'.' +
@@ -204,7 +234,7 @@ void WorkspaceData::saveDocument(Document &doc)
     if (doc.isNew) {
         const QString target = newFileTarget(doc, QDir(projectFolder()));
         doc.file->saveAs(target);
-        copySideFile(doc.kind, doc.copyOf, target);
+        copyCompanions(doc.kind, doc.copyOf, target);
         doc.path = target;
         doc.isNew = false;
         doc.copyOf.clear();
@@ -212,82 +242,6 @@ void WorkspaceData::saveDocument(Document &doc)
         doc.file->save();
     }
     doc.dirty = false;
-}
-
-void WorkspaceData::saveAs(const QString &vbpPath)
-{
-    if (!project)
-        throw WorkspaceError(QString(), 0, QStringLiteral("No project is open"));
-    const QString target = QFileInfo(vbpPath).absoluteFilePath();
-    if (target == QFileInfo(project->fileName()).absoluteFilePath()) {
-        save();
-        return;
-    }
-    const QDir from(projectFolder());
-    const QDir to(QFileInfo(target).absolutePath());
-    ProjectFile copy = *project;
-    copy.setFileName(target);
-    // Members under the project's folder keep their places; the others go beside the copy.
-    QList<std::pair<QString, QString>> moved;
-    QList<std::pair<Document *, QString>> plan;
-    for (const auto &d : documents) {
-        QString dest;
-        if (d->isNew) {
-            dest = newFileTarget(*d, to);
-            copy.addMember(memberKindFor(d->kind), d->name(), projectRelative(to, dest));
-        } else if (isInside(from, d->path)) {
-            dest = to.absoluteFilePath(from.relativeFilePath(d->path));
-        } else {
-            dest = to.absoluteFilePath(QFileInfo(d->path).fileName());
-            for (const ProjectMember &m : project->members()) {
-                if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == d->path) {
-                    const QString rel = projectRelative(to, dest);
-                    copy.setMemberPath(m.path, rel);
-                    moved << std::pair{m.path, rel};
-                }
-            }
-        }
-        plan << std::pair{d.get(), dest};
-    }
-    // Everything is written before anything changes, so a failure leaves the project as it was.
-    try {
-        for (const auto &[doc, dest] : plan) {
-            QDir().mkpath(QFileInfo(dest).absolutePath());
-            writeFileSafely(dest, doc->file->toBytes());
-            copySideFile(doc->kind, doc->isNew ? doc->copyOf : doc->path, dest);
-        }
-        writeFileSafely(target, copy.toBytes());
-    } catch (const ParseError &e) {
-        throw fromParseError(e);
-    } catch (const WriteError &e) {
-        throw WorkspaceError(e.fileName(), 0, e.message());
-    }
-    for (const auto &[doc, dest] : plan) {
-        doc->path = dest;
-        doc->file->setFileName(dest);
-        doc->isNew = false;
-        doc->dirty = false;
-        doc->copyOf.clear();
-    }
-    *project = std::move(copy);
-    projectDirty = false;
-    // Undo goes on with the copy: its steps name the moved members where they now are.
-    const auto repoint = [&](UndoStep &step) {
-        ProjectFile p = ProjectFile::fromBytes(step.projectBytes, target, project->codePage());
-        for (const auto &[old, now] : moved)
-            p.setMemberPath(old, now);
-        step.projectBytes = p.toBytes();
-    };
-    try {
-        for (UndoStep &step : undoStack)
-            repoint(step);
-        if (openStep)
-            repoint(*openStep);
-    } catch (const ParseError &) {
-    }
-    ++saveCount;
-    announce(Workspace::Change::Project, -1);
-    announce(Workspace::Change::Documents, -1);
 }
 
 } // namespace vbhost

@@ -3,6 +3,7 @@
 
 #include "ide/files/parseerror.h"
 #include "ide/files/propertyvalue.h"
+#include "ide/model/codeinsertion.h"
 #include "ide/model/propertytable.h"
 
 #include <QDir>
@@ -57,13 +58,6 @@ QSize defaultSize(const QString &cls)
     return sizes.value(cls, QSize(1215, 495));
 }
 
-QString kindWord(DocumentKind kind)
-{
-    return kind == DocumentKind::Form    ? QStringLiteral("form")
-           : kind == DocumentKind::Class ? QStringLiteral("class")
-                                         : QStringLiteral("module");
-}
-
 } // namespace
 
 // --- members and controls -----------------------------------------------------------------
@@ -98,104 +92,6 @@ Document &WorkspaceData::addFormTemplate(Origin origin)
     announce(Workspace::Change::Documents, ref.id);
     setActiveForm(ref.id);
     return ref;
-}
-
-Document &WorkspaceData::addFile(const QString &path, Origin origin)
-{
-    if (!project)
-        throw Error::notSet();
-    const QFileInfo fi(path);
-    if (path.isEmpty() || !fi.exists())
-        throw fileNotFoundError();
-    if (!fi.isFile())
-        throw Error(75, QStringLiteral("Path/File access error"));
-    const QString ext = fi.suffix().toLower();
-    DocumentKind kind;
-    if (ext == u"frm")
-        kind = DocumentKind::Form;
-    else if (ext == u"cls")
-        kind = DocumentKind::Class;
-    else if (ext == u"bas")
-        kind = DocumentKind::Module;
-    else
-        throw Error(321, QStringLiteral("Invalid file format"));
-    const QString canonical = fi.canonicalFilePath();
-    for (const auto &d : documents) {
-        if (QFileInfo(d->path).canonicalFilePath() == canonical)
-            throw Error(
-                727, QStringLiteral("The file '%1' is already in the project").arg(fi.fileName()));
-    }
-    std::unique_ptr<FormFile> file;
-    try {
-        file =
-            std::make_unique<FormFile>(FormFile::load(fi.absoluteFilePath(), project->codePage()));
-    } catch (const ParseError &e) {
-        throw Error(321, QStringLiteral("Invalid file format: %1").arg(e.text()));
-    }
-    const QString name = file->moduleName();
-    if (name.isEmpty())
-        throw nameInUseError(name);
-    for (const auto &d : documents) {
-        if (d->name().compare(name, Qt::CaseInsensitive) == 0)
-            throw Error(727, QStringLiteral("The project already holds a %1 named '%2', so '%3' "
-                                            "was not added")
-                                 .arg(kindWord(d->kind), d->name(), fi.fileName()));
-    }
-    // A file from elsewhere (an add-in's template) joins as a copy in the project's folder, so
-    // the project stays whole when moved and the file it came from is never written.
-    const QDir folder(projectFolder());
-    const bool outside = !isInside(QDir(folder.canonicalPath()), canonical);
-    QString docPath = fi.absoluteFilePath();
-    if (outside) {
-        docPath = folder.absoluteFilePath(fi.fileName());
-        bool taken = QFileInfo::exists(docPath);
-        for (const auto &d : documents)
-            taken = taken || d->path.compare(docPath, Qt::CaseInsensitive) == 0;
-        if (taken)
-            throw Error(727, QStringLiteral("A file named '%1' is already in the project's "
-                                            "folder %2, so '%3' was not added")
-                                 .arg(fi.fileName(), QDir::toNativeSeparators(folder.path()),
-                                      QDir::toNativeSeparators(fi.absoluteFilePath())));
-    }
-    beginChange(origin, nullptr);
-    auto doc = std::make_unique<Document>();
-    doc->id = nextDocumentId++;
-    doc->kind = kind;
-    doc->path = docPath;
-    doc->file = std::move(file);
-    if (outside) {
-        doc->file->setFileName(docPath);
-        doc->copyOf = fi.absoluteFilePath();
-        doc->isNew = true;
-    } else {
-        project->addMember(memberKindFor(kind), name, projectRelative(folder, docPath));
-        projectDirty = true;
-    }
-    indexDocument(*doc);
-    Document &ref = *doc;
-    documents.push_back(std::move(doc));
-    announce(Workspace::Change::Documents, ref.id);
-    return ref;
-}
-
-void WorkspaceData::removeFile(Document &doc, Origin origin)
-{
-    beginChange(origin, &doc);
-    for (const ProjectMember &m : project->members()) {
-        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == doc.path) {
-            project->removeMember(m.path);
-            projectDirty = true;
-            break;
-        }
-    }
-    const int id = doc.id;
-    std::erase_if(documents, [id](const auto &d) { return d->id == id; });
-    if (activeForm == id) {
-        activeForm = -1;
-        emit q->activeFormChanged(-1);
-        emit q->selectionChanged();
-    }
-    announce(Workspace::Change::Documents, id);
 }
 
 ControlNode &WorkspaceData::addControl(Document &doc, ControlNode &container,
@@ -281,8 +177,11 @@ void WorkspaceData::insertFile(Document &doc, const QString &path, Origin origin
     if (!fi.isFile() || !f.open(QIODevice::ReadOnly))
         throw Error(75, QStringLiteral("Path/File access error"));
     const QString text = doc.file->codePage().decode(f.readAll());
+    const CodeInsertion plan = planInsertion(doc.file->codeLines(), text);
     beginChange(origin, &doc);
-    doc.file->appendCode(text);
+    if (plan.declarationsAt >= 0)
+        doc.file->insertCode(plan.declarationsAt, plan.declarations);
+    doc.file->appendCode(plan.procedures);
     markDirty(doc, Workspace::Change::Code);
 }
 

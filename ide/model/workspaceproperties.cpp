@@ -202,6 +202,14 @@ void WorkspaceData::setIndex(Document &doc, ControlNode &n, int index)
     n.setProperty(QStringLiteral("Index"), QString::number(index));
 }
 
+bool WorkspaceData::hasFixedHeight(const Document &doc, const ControlNode &n) const
+{
+    if (n.shortClassName().compare(u"ComboBox", Qt::CaseInsensitive) != 0)
+        return false;
+    // A drop-down combo (Style 0 or 2) is as tall as its font; a simple combo (1) takes any.
+    return readProperty(doc, n, QStringLiteral("Style")).toLong() != 1;
+}
+
 void WorkspaceData::writeProperty(Document &doc, ControlNode &n, const QString &name,
                                   const Value &value, Origin origin)
 {
@@ -210,6 +218,8 @@ void WorkspaceData::writeProperty(Document &doc, ControlNode &n, const QString &
     if (!rule)
         throw Error::propertyNotFound();
     const Value v = PropertyTable::validate(*rule, value, doc.file->codePage());
+    if (hasFixedHeight(doc, n) && rule->name == u"Height")
+        return; // accepted, as the height follows the font
     beginChange(origin, &doc);
     switch (rule->type) {
     case PropertyType::Name:

@@ -41,6 +41,7 @@ void WorkspaceData::beginChange(Origin origin, Document *doc)
         s.projectDirty = projectDirty;
         for (const auto &d : documents)
             s.documentOrder << d->id;
+        s.carried = carried;
         s.activeForm = activeForm;
         s.saveCount = saveCount;
         const bool had = !undoStack.isEmpty();
@@ -81,7 +82,8 @@ bool WorkspaceData::isModified() const
         if (d->dirty || d->isNew)
             return true;
     }
-    return false;
+    return std::any_of(carried.begin(), carried.end(),
+                       [](const CarriedFile &c) { return c.isNew(); });
 }
 
 void WorkspaceData::updateModified()
@@ -170,6 +172,13 @@ void WorkspaceData::undo()
     project = std::move(restoredProject);
     projectDirty = savedSince || step.projectDirty;
     documents = std::move(restored);
+    // A carried file saved since keeps where it was written.
+    QList<CarriedFile> restoredCarried = step.carried;
+    for (CarriedFile &c : restoredCarried) {
+        if (const CarriedFile *now = carriedFile(c.id); now && !now->isNew())
+            c = *now;
+    }
+    carried = std::move(restoredCarried);
     const int oldActive = activeForm;
     activeForm = document(step.activeForm) ? step.activeForm : -1;
 

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -27,6 +28,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace vbhost {
 
@@ -239,7 +241,7 @@ bool MainWindow::openWithoutAsking(const QString &path, int codePage)
     m_status->setText(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
     QList<ProjectMember> missing;
     for (const MissingFile &m : m_workspace->missingFiles())
-        missing.append({{}, m.name, m.path, m.line});
+        missing.append({m.kind, m.name, m.path, m.line});
     if (!missing.isEmpty()) {
         const int fileCount = int(m_workspace->documents().size() + missing.size());
         const Notice notice = missingFilesNotice(
@@ -251,7 +253,7 @@ bool MainWindow::openWithoutAsking(const QString &path, int codePage)
     }
     // The first form opens in its designer, as a project does on load.
     for (const DocumentInfo &d : m_workspace->documents()) {
-        if (d.kind == DocumentKind::Form) {
+        if (hasDesigner(d.kind)) {
             openDesigner(d.id);
             break;
         }
@@ -274,8 +276,40 @@ FormDesigner *MainWindow::designer(int formId) const
     return nullptr;
 }
 
+void MainWindow::openCarried(int documentId)
+{
+    const DocumentInfo doc = m_workspace->document(documentId);
+    const QString file = QDir::toNativeSeparators(doc.path);
+    QString text;
+    switch (doc.kind) {
+    case DocumentKind::Designer:
+        text = tr("%1 (%2) is a designer file. vbhost has no designer for it here; it stays in the "
+                  "project as it is and is saved with it.")
+                   .arg(doc.name, file);
+        break;
+    case DocumentKind::ResourceFile:
+        text = tr("%1 is the project's resource file. vbhost has no resource editor; it stays in "
+                  "the project as it is and is saved with it.")
+                   .arg(file);
+        break;
+    default:
+        // A related document opens in the program the desktop gives its kind of file.
+        if (!doc.isNew && QDesktopServices::openUrl(QUrl::fromLocalFile(doc.path)))
+            return;
+        text = tr("%1 is a related document of the project, and no program here opens it. It "
+                  "stays in the project as it is and is saved with it.")
+                   .arg(file);
+        break;
+    }
+    showMessage(text, ui::mb::Information);
+}
+
 FormDesigner *MainWindow::openDesigner(int formId)
 {
+    if (!hasDesigner(m_workspace->document(formId).kind)) {
+        openCarried(formId);
+        return nullptr;
+    }
     if (FormDesigner *d = designer(formId)) {
         m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(d->parentWidget()));
         m_workspace->setActiveForm(formId);
@@ -302,6 +336,10 @@ FormDesigner *MainWindow::openDesigner(int formId)
 
 CodeView *MainWindow::openCode(int documentId)
 {
+    if (!isCodeMember(m_workspace->document(documentId).kind)) {
+        openCarried(documentId);
+        return nullptr;
+    }
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
         if (auto *c = qobject_cast<CodeView *>(w->widget()); c && c->documentId() == documentId) {
             m_mdi->setActiveSubWindow(w);

@@ -51,6 +51,9 @@ public:
     // Asks to save unsaved changes: true when it is fine to go on (saved or discarded).
     bool maybeSave();
 
+    // A member without a designer or code here (a designer file, the resource file, a related
+    // document) opens nothing and says so; a related document opens in the desktop's program
+    // for it.
     FormDesigner *openDesigner(int formId);
     CodeView *openCode(int documentId);
     FormDesigner *designer(int formId) const;
@@ -72,6 +75,7 @@ private:
     void subWindowActivated(QMdiSubWindow *window);
     void designerClosed(QMdiSubWindow *closed, int formId);
     void chooseOpenProject();
+    void openCarried(int documentId);
     bool openWithoutAsking(const QString &path, int codePage = 0);
     void showMessage(const QString &text, int icon);
     // Code windows hand over what was typed.

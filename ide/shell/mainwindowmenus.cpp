@@ -39,7 +39,7 @@ void MainWindow::createMenus()
     QAction *closeProject = file->addAction(tr("&Close Project"), this, [this] {
         if (!maybeSave())
             return;
-        m_addIns->disconnectAll();
+        // Add-ins belong to the environment: they stay connected with no project open.
         m_mdi->closeAllSubWindows();
         m_workspace->close();
         m_status->setText(tr("Project closed"));
@@ -81,7 +81,7 @@ void MainWindow::createMenus()
     code->setShortcut(QKeySequence(tr("F7")));
     QAction *object = view->addAction(tr("&Object"), this, [this] {
         const int id = m_explorer->currentDocument();
-        if (id >= 0 && m_workspace->document(id).kind == DocumentKind::Form)
+        if (id >= 0 && hasDesigner(m_workspace->document(id).kind))
             openDesigner(id);
     });
     object->setObjectName(QStringLiteral("viewObject"));

@@ -103,7 +103,9 @@ int ProjectCommands::addFile()
         return -1;
     ui::OpenFileRequest request;
     request.title = tr("Add File");
-    request.filter = tr("VB Files (*.frm;*.bas;*.cls)|*.frm;*.bas;*.cls|All Files (*.*)|*");
+    request.filter = tr("VB Files (*.frm;*.bas;*.cls;*.ctl;*.pag;*.dob;*.dsr;*.res)|"
+                        "*.frm;*.bas;*.cls;*.ctl;*.pag;*.dob;*.dsr;*.res|"
+                        "Related Documents (*.*)|*");
     request.initialDir = QFileInfo(m_workspace.projectPath()).absolutePath();
     QString path;
     try {

@@ -56,13 +56,14 @@ ProjectExplorer::ProjectExplorer(Workspace &workspace, QWidget *parent)
     });
     connect(m_viewObject, &QToolButton::clicked, this, [this] {
         const int id = currentDocument();
-        if (id >= 0 && m_workspace.document(id).kind == DocumentKind::Form)
+        if (id >= 0 && hasDesigner(m_workspace.document(id).kind))
             emit openDesigner(id);
     });
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
         const int id = currentDocument();
-        m_viewCode->setEnabled(id >= 0);
-        m_viewObject->setEnabled(id >= 0 && m_workspace.document(id).kind == DocumentKind::Form);
+        const DocumentKind kind = m_workspace.document(id).kind;
+        m_viewCode->setEnabled(id >= 0 && isCodeMember(kind));
+        m_viewObject->setEnabled(id >= 0 && hasDesigner(kind));
     });
     connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change what, int) {
         if (what == Workspace::Change::Documents || what == Workspace::Change::Project)
@@ -90,23 +91,29 @@ void ProjectExplorer::rebuild()
     }
     auto *root = new QTreeWidgetItem(
         m_tree, {m_workspace.projectName(), QFileInfo(m_workspace.projectPath()).fileName()});
-    const QStringList folderNames = {tr("Forms"), tr("Modules"), tr("Class Modules")};
-    QTreeWidgetItem *folders[3] = {};
+    // One folder per kind, in this order; the resource file goes with the related documents.
+    const QStringList folderNames = {
+        tr("Forms"),          tr("Modules"),        tr("Class Modules"), tr("User Controls"),
+        tr("Property Pages"), tr("User Documents"), tr("Designers"),     tr("Related Documents")};
+    const auto folderOf = [](DocumentKind kind) {
+        return std::min(int(kind), int(DocumentKind::ResourceFile));
+    };
+    QTreeWidgetItem *folders[8] = {};
     QTreeWidgetItem *select = nullptr;
     for (const DocumentInfo &doc : m_workspace.documents()) {
-        const int k = int(doc.kind);
+        const int k = folderOf(doc.kind);
         if (!folders[k])
             folders[k] = new QTreeWidgetItem(root, {folderNames[k]});
         auto *item = new QTreeWidgetItem(
             folders[k], {doc.name, doc.isNew ? tr("(not saved)") : QFileInfo(doc.path).fileName()});
         item->setData(0, kIdRole, doc.id);
-        item->setData(0, kKindRole, k);
+        item->setData(0, kKindRole, int(doc.kind));
         if (doc.id == current)
             select = item;
     }
     // Files the project names that are not there: listed, greyed, and opening nothing.
     for (const MissingFile &m : m_workspace.missingFiles()) {
-        const int k = int(m.kind);
+        const int k = folderOf(m.kind);
         if (!folders[k])
             folders[k] = new QTreeWidgetItem(root, {folderNames[k]});
         const QString name =
@@ -119,7 +126,7 @@ void ProjectExplorer::rebuild()
         item->setForeground(0, m_tree->palette().brush(QPalette::Disabled, QPalette::Text));
         item->setForeground(1, m_tree->palette().brush(QPalette::Disabled, QPalette::Text));
     }
-    // Forms, modules and classes in that order, whatever order the project lists them in.
+    // The folders in their order, whatever order the project lists its members in.
     QList<QTreeWidgetItem *> ordered;
     for (QTreeWidgetItem *f : folders) {
         if (f)
@@ -136,7 +143,7 @@ void ProjectExplorer::activate(QTreeWidgetItem *item)
     if (!item || !item->data(0, kIdRole).isValid())
         return;
     const int id = item->data(0, kIdRole).toInt();
-    if (item->data(0, kKindRole).toInt() == int(DocumentKind::Form))
+    if (hasDesigner(DocumentKind(item->data(0, kKindRole).toInt())))
         emit openDesigner(id);
     else
         emit openCode(id);

@@ -192,6 +192,22 @@ TEST_F(EndToEndTest, LoadChooseAndUnloadTheAddIn)
     EXPECT_TRUE(addInLog().contains("EndProcess")) << addInLog().toStdString();
 }
 
+TEST_F(EndToEndTest, AddInStaysConnectedWithoutAProjectAndInTheNextOne)
+{
+    loadThroughManager();
+    const qint64 pid = addIns().processId(kProgId);
+    menuAction(window->addInsMenu(), kCommand)->trigger();
+    QTest::qWait(1500); // the tool window opens
+    window->findChild<QAction *>(QStringLiteral("closeProject"))->trigger();
+    EXPECT_FALSE(window->workspace().hasProject());
+    ASSERT_TRUE(window->openProject(project.filePath("Demo.vbp")));
+    EXPECT_EQ(addIns().state(kProgId), AddInManager::State::Loaded);
+    EXPECT_EQ(addIns().processId(kProgId), pid);
+    ASSERT_NE(menuAction(window->addInsMenu(), kCommand), nullptr);
+    EXPECT_TRUE(answers());
+    EXPECT_EQ(vbIni(kProgId), "1");
+}
+
 TEST_F(EndToEndTest, HungAddInNeitherFreezesVbhostNorOutlivesItsUnloading)
 {
     loadThroughManager();

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -88,6 +89,7 @@ TEST_F(GeneralMenuInVbhostTest, MenusAndCodeShowAtOnceAndSurviveSaveAndReopen)
     vbhost::MenuPreview preview(workspace, formId);
     vbhost::CodeView code(workspace, formId);
     const int menusBefore = preview.actions().size();
+    const QString codeBefore = workspace.code(formId);
 
     chooseAddGeneralMenu();
 
@@ -111,14 +113,26 @@ TEST_F(GeneralMenuInVbhostTest, MenusAndCodeShowAtOnceAndSurviveSaveAndReopen)
         shown << a->text() + ":" + QString::number(a->menu() ? a->menu()->actions().size() : -1);
     EXPECT_EQ(shown, QStringList({"&File:10", "&Edit:8", "&View:4", "&Help:4"}));
 
+    // The Declare line joins the declarations, above the first procedure; the procedures follow
+    // the form's own; nothing else moves.
     const QString codeText = fixtureCode().replace("\r\n", "\n");
-    EXPECT_TRUE(code.toPlainText().contains(codeText.trimmed()));
+    const QString declare = codeText.section(u'\n', 0, 0);
+    const QString procedures = codeText.section(u'\n', 1);
+    QStringList after = workspace.code(formId).split(u'\n');
+    const qsizetype declareAt = after.indexOf(declare);
+    ASSERT_GE(declareAt, 0);
+    EXPECT_LT(declareAt, after.indexOf(QRegularExpression("^Private Sub .*")));
+    after.removeAt(declareAt);
+    EXPECT_EQ(after.join(u'\n'), codeBefore + procedures);
+    EXPECT_TRUE(code.toPlainText().contains(procedures.trimmed()));
 
     workspace.save();
     QFile frm(project.filePath("Main.frm"));
     ASSERT_TRUE(frm.open(QIODevice::ReadOnly));
     const QByteArray saved = frm.readAll();
-    EXPECT_TRUE(saved.contains(fixtureCode().toLatin1()));
+    EXPECT_TRUE(saved.contains(fixtureCode().section("\r\n", 1).toLatin1()));
+    EXPECT_TRUE(saved.contains(
+        ("Private mOrders As Counter\r\n" + declare + "\r\n\r\nPrivate Sub").toLatin1()));
     for (const char *line :
          {"Begin VB.Menu menuView ", "Shortcut        =   ^O", "Shortcut        =   {F4}",
           "Enabled         =   0   'False", "Checked         =   -1  'True"})
@@ -128,7 +142,7 @@ TEST_F(GeneralMenuInVbhostTest, MenusAndCodeShowAtOnceAndSurviveSaveAndReopen)
     reopened.open(project.filePath("Demo.vbp"));
     const int again = formNamed(reopened, "frmMain");
     EXPECT_EQ(generatedMenus(reopened, again), expected);
-    EXPECT_TRUE(reopened.code(again).contains(codeText.trimmed()));
+    EXPECT_EQ(reopened.code(again), workspace.code(formId));
 }
 
 TEST_F(GeneralMenuInVbhostTest, SecondRunIsRefusedAndChangesNothing)

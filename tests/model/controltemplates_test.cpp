@@ -149,3 +149,31 @@ TEST_F(ObjectModelTest, AGeneralMenuRunBuildsItsArraysAndASecondRunIsRefused)
     });
     EXPECT_EQ(ws.controls(form1Id()).size(), before);
 }
+
+TEST_F(ObjectModelTest, SelectionStaysInTheContainerChosenLast)
+{
+    const Value form = activateForm1();
+    ws.setSelection({"Command1", "Text1", "Option1(0)"});
+    EXPECT_EQ(ws.selection(), QStringList({"Option1(0)"}));
+    ws.setSelection({"Option1(0)", "Command1", "Frame1"});
+    EXPECT_EQ(ws.selection(), QStringList({"Command1", "Frame1"}));
+    EXPECT_EQ(call(call(form, QStringLiteral("SelectedControlTemplates")), QStringLiteral("Count"))
+                  .toLong(),
+              2);
+}
+
+TEST_F(ObjectModelTest, DropDownComboKeepsItsHeight)
+{
+    const Value form = activateForm1();
+    const Value combo =
+        call(call(form, QStringLiteral("ControlTemplates")), QStringLiteral("Add"), {"ComboBox"});
+    const Value height = prop(combo, QStringLiteral("Height"));
+    for (qint16 style : {0, 2}) {
+        setProp(combo, QStringLiteral("Style"), style);
+        setProp(combo, QStringLiteral("Height"), qint16(1815));
+        EXPECT_EQ(prop(combo, QStringLiteral("Height")), height) << style;
+    }
+    setProp(combo, QStringLiteral("Style"), qint16(1));
+    setProp(combo, QStringLiteral("Height"), qint16(1815));
+    EXPECT_EQ(prop(combo, QStringLiteral("Height")).toDouble(), 1815);
+}

@@ -113,12 +113,12 @@ TEST_F(ObjectModelTest, SelectedControlsEnumerateInSelectionOrder)
 {
     const Value form = activateForm1();
     ws.setSelection(
-        {QStringLiteral("Label1"), QStringLiteral("Command1"), QStringLiteral("Option1(0)")});
+        {QStringLiteral("Label1"), QStringLiteral("Command1"), QStringLiteral("Text1")});
     const Value sel = call(form, QStringLiteral("SelectedControlTemplates"));
     EXPECT_EQ(call(sel, QStringLiteral("Count")).toLong(), 3);
     EXPECT_EQ(names(*this, automation::enumerate(sel)),
-              QStringList({"Label1", "Command1", "Option1"}));
-    EXPECT_EQ(ws.selection(), QStringList({"Label1", "Command1", "Option1(0)"}));
+              QStringList({"Label1", "Command1", "Text1"}));
+    EXPECT_EQ(ws.selection(), QStringList({"Label1", "Command1", "Text1"}));
 }
 
 TEST_F(ObjectModelTest, AligningSelectedControlsThroughTheModel)

@@ -16,6 +16,49 @@ TEST_F(ObjectModelTest, InsertFileAppendsToTheCode)
                     .endsWith("    MsgBox \"Hi\"\r\nEnd Sub\r\nPrivate Sub X()\r\nEnd Sub\r\n"));
 }
 
+// Inserted text is sorted as the environment sorts it: declarations to the end of the
+// declarations section, procedures after the last one.
+struct InsertCase
+{
+    const char *what;
+    const char *code;
+    const char *text;
+    const char *result;
+};
+
+class InsertFileTest : public ObjectModelTest, public ::testing::WithParamInterface<InsertCase>
+{
+};
+
+TEST_P(InsertFileTest, PutsDeclarationsAndProceduresWhereTheyBelong)
+{
+    const Value form = activateForm1();
+    ws.setCode(form1Id(), QString::fromLatin1(GetParam().code));
+    write(QStringLiteral("temp.MOD"), GetParam().text);
+    call(form, QStringLiteral("InsertFile"), {path(QStringLiteral("temp.MOD"))});
+    EXPECT_EQ(ws.code(form1Id()), QString::fromLatin1(GetParam().result));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InsertFileTest,
+    ::testing::Values(
+        InsertCase{"WithProcedures", "Option Explicit\nDim a\n\nSub A()\nEnd Sub\n",
+                   "Dim b\r\nSub B()\r\nEnd Sub\r\n",
+                   "Option Explicit\nDim a\nDim b\n\nSub A()\nEnd Sub\nSub B()\nEnd Sub\n"},
+        InsertCase{"WithoutProcedures", "Dim a\n", "Dim b\nSub B()\nEnd Sub\n",
+                   "Dim a\nDim b\nSub B()\nEnd Sub\n"},
+        InsertCase{"OnlyDeclarations", "Sub A()\nEnd Sub\n", "Const C = 1\n",
+                   "Const C = 1\nSub A()\nEnd Sub\n"},
+        InsertCase{"OptionExplicitOnly", "Option Explicit\n",
+                   "Private Declare Function F Lib \"k\" () As Long\nSub B()\nEnd Sub\n",
+                   "Option Explicit\nPrivate Declare Function F Lib \"k\" () As Long\nSub "
+                   "B()\nEnd Sub\n"},
+        InsertCase{"CommentsStayWithTheirProcedure", "Dim a\n' about A\nPrivate Sub A()\nEnd Sub\n",
+                   "Type T\n  x As Long\nEnd Type\n' about B\nPublic Function B()\nEnd Function\n",
+                   "Dim a\nType T\n  x As Long\nEnd Type\n' about A\nPrivate Sub A()\nEnd "
+                   "Sub\n' about B\nPublic Function B()\nEnd Function\n"}),
+    [](const auto &info) { return std::string(info.param.what); });
+
 TEST_F(ObjectModelTest, InsertFileOfAMissingFileRaises53)
 {
     const Value form = activateForm1();
