@@ -163,7 +163,7 @@ void FormCanvas::paintEvent(QPaintEvent *)
         }
         paintHandles(p, r, s == 0);
     }
-    if (m_banding) {
+    if (m_banding || m_drawing) {
         p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(rubberBand().adjusted(0, 0, -1, -1));
@@ -222,6 +222,8 @@ void FormCanvas::mousePressEvent(QMouseEvent *event)
     setFocus(Qt::MouseFocusReason);
     if (m_workspace.activeForm() != m_formId)
         m_workspace.setActiveForm(m_formId);
+    if (startDrawing(event->position().toPoint()))
+        return;
     const bool toggle = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     m_pressPos = m_currentPos = event->position().toPoint();
     m_pressed = true;
@@ -256,7 +258,7 @@ void FormCanvas::mouseMoveEvent(QMouseEvent *event)
     if (!m_pressed)
         return;
     m_currentPos = event->position().toPoint();
-    if (m_pressOnSelection && !m_dragging &&
+    if (m_pressOnSelection && !m_dragging && !m_locked &&
         (m_currentPos - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
         m_dragging = true;
     update();
@@ -268,7 +270,9 @@ void FormCanvas::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_pressed = false;
     m_currentPos = event->position().toPoint();
-    if (m_dragging) {
+    if (m_drawing) {
+        finishDrawing();
+    } else if (m_dragging) {
         m_dragging = false;
         const QPoint d = m_currentPos - m_pressPos;
         moveSelection(m_layout.toTwips(d.x()), m_layout.toTwips(d.y()), 0, 0);
@@ -343,8 +347,9 @@ void FormCanvas::selectNeighbour(int step)
 
 void FormCanvas::keyPressEvent(QKeyEvent *event)
 {
-    const int unit = m_layout.toTwips(1);
     const bool resize = event->modifiers() & Qt::ShiftModifier;
+    const bool grid = resize || (event->modifiers() & Qt::ControlModifier);
+    const int unit = grid ? kGridTwips : m_layout.toTwips(1);
     auto arrow = [&](int x, int y) {
         if (resize)
             moveSelection(0, 0, x * unit, y * unit);
@@ -375,6 +380,11 @@ void FormCanvas::keyPressEvent(QKeyEvent *event)
             m_workspace.removeControls(m_formId, selection());
         break;
     case Qt::Key_Escape:
+        if (m_drawing) {
+            m_drawing = m_pressed = false;
+            update();
+            break;
+        }
         m_workspace.setSelection({});
         emit selectionEdited();
         break;

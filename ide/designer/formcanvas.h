@@ -8,12 +8,16 @@
 
 namespace vbhost {
 
+class Toolbox;
 class Workspace;
 
 // The client area of a form being designed: controls drawn to scale from their twips. Click,
 // Ctrl+click and rubber band select (in order, into the workspace); dragging moves the selection.
 // Keyboard: Tab and Shift+Tab select the next or previous control, arrows move the selection by
-// one pixel, Shift+arrows resize it, Delete removes it.
+// one pixel, Ctrl+arrows by one grid step, Shift+arrows resize it by one grid step, Delete
+// removes it. With a tool chosen in the toolbox, pressing and dragging draws a new control of
+// that class inside the form, frame or picture box pressed on (a click alone gives it its default
+// size there).
 class FormCanvas : public QWidget
 {
     Q_OBJECT
@@ -28,7 +32,16 @@ public:
     // Builds the layout again from the workspace (also done on every change).
     void reload();
     // The band being drawn, in widget pixels; null when none.
-    QRect rubberBand() const { return m_banding ? bandRect(m_pressPos, m_currentPos) : QRect(); }
+    QRect rubberBand() const
+    {
+        return m_banding || m_drawing ? bandRect(m_pressPos, m_currentPos) : QRect();
+    }
+    void setToolbox(Toolbox *toolbox);
+    // Mouse moves leave the controls where they are.
+    void setLocked(bool locked) { m_locked = locked; }
+    bool isLocked() const { return m_locked; }
+    // The design grid's step in twips.
+    static constexpr int kGridTwips = 120;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -52,6 +65,8 @@ private:
     void moveSelection(int dxTwips, int dyTwips, int dwTwips, int dhTwips);
     void selectNeighbour(int step);
     QStringList selection() const;
+    bool startDrawing(const QPoint &at);
+    void finishDrawing();
 
     Workspace &m_workspace;
     int m_formId;
@@ -67,6 +82,10 @@ private:
     bool m_pressOnSelection = false;
     bool m_addToBand = false;
     int m_bandContainer = -1;
+
+    Toolbox *m_toolbox = nullptr;
+    bool m_drawing = false; // drawing a new control with a tool of the toolbox
+    bool m_locked = false;
 };
 
 } // namespace vbhost

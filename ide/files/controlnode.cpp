@@ -246,15 +246,34 @@ void ControlNode::setProperty(const QString &name, const QString &valueText)
     item->prop.valueText = value;
     item->prop.comment = comment;
 
-    size_t at = 0;
+    m_items.insert(m_items.begin() + long(newPropertyPlace(name)), std::move(item));
+}
+
+size_t ControlNode::newPropertyPlace(const QString &name) const
+{
+    // The designer writes properties (and BeginProperty blocks) in alphabetical order; a block
+    // written otherwise gets new lines at its end.
+    size_t end = 0;
+    size_t sortedAt = 0;
+    bool found = false;
+    bool sorted = true;
+    QString previous;
     for (size_t k = 0; k < m_items.size(); ++k) {
-        const auto kind = m_items[k]->kind;
-        if (kind == Item::Kind::Child)
+        const Item &item = *m_items[k];
+        if (item.kind == Item::Kind::Child)
             break;
-        if (kind == Item::Kind::Property || kind == Item::Kind::Block)
-            at = k + 1;
+        if (item.kind != Item::Kind::Property && item.kind != Item::Kind::Block)
+            continue;
+        const QString &n = item.kind == Item::Kind::Property ? item.prop.name : item.blockName;
+        sorted = sorted && previous.compare(n, Qt::CaseInsensitive) <= 0;
+        previous = n;
+        if (!found && n.compare(name, Qt::CaseInsensitive) > 0) {
+            sortedAt = k;
+            found = true;
+        }
+        end = k + 1;
     }
-    m_items.insert(m_items.begin() + long(at), std::move(item));
+    return sorted && found ? sortedAt : end;
 }
 
 bool ControlNode::removeProperty(const QString &name)
@@ -293,20 +312,88 @@ ControlNode *ControlNode::addChild(const QString &className, const QString &name
     node->m_end = {indent + "End", m_style->eol};
     ControlNode *result = node.get();
 
-    size_t at = m_items.size();
-    if (!result->isMenu()) {
-        for (size_t k = 0; k < m_items.size(); ++k) {
-            if (m_items[k]->kind == Item::Kind::Child && m_items[k]->child->isMenu()) {
-                at = k;
-                break;
-            }
-        }
-    }
+    const size_t at = result->isMenu() ? m_items.size() : firstMenuItem();
     auto item = std::make_unique<Item>();
     item->kind = Item::Kind::Child;
     item->child = std::move(node);
     m_items.insert(m_items.begin() + long(at), std::move(item));
     return result;
+}
+
+size_t ControlNode::firstMenuItem() const
+{
+    for (size_t k = 0; k < m_items.size(); ++k) {
+        if (m_items[k]->kind == Item::Kind::Child && m_items[k]->child->isMenu())
+            return k;
+    }
+    return m_items.size();
+}
+
+ControlNode *ControlNode::addCopy(const ControlNode &source)
+{
+    const QByteArray from = leadingBlanks(source.m_begin.text);
+    const QByteArray to = indentOfChildren();
+    const auto moved = [&](TextLine line) {
+        line.text = line.text.startsWith(from) ? to + line.text.mid(from.size()) : line.text;
+        line.eol = m_style->eol;
+        return line;
+    };
+    const auto shell = [&](const ControlNode &s, ControlNode *parent) {
+        auto n = std::unique_ptr<ControlNode>(new ControlNode(m_style, parent));
+        n->m_className = s.m_className;
+        n->m_name = s.m_name;
+        n->m_begin = moved(s.m_begin);
+        n->m_end = moved(s.m_end);
+        return n;
+    };
+    auto top = shell(source, this);
+    // Without recursion, as deep as the reader allows.
+    std::vector<std::pair<const ControlNode *, ControlNode *>> pending{{&source, top.get()}};
+    while (!pending.empty()) {
+        const auto [s, copy] = pending.back();
+        pending.pop_back();
+        for (const auto &item : s->m_items) {
+            auto c = std::make_unique<Item>();
+            c->kind = item->kind;
+            c->line = moved(item->line);
+            c->prop = item->prop;
+            c->prop.line = 0;
+            c->blockName = item->blockName;
+            for (const TextLine &l : item->block)
+                c->block.append(moved(l));
+            if (item->child) {
+                c->child = shell(*item->child, copy);
+                pending.push_back({item->child.get(), c->child.get()});
+            }
+            copy->m_items.push_back(std::move(c));
+        }
+    }
+    ControlNode *result = top.get();
+    auto item = std::make_unique<Item>();
+    item->kind = Item::Kind::Child;
+    item->child = std::move(top);
+    m_items.insert(m_items.begin() + long(result->isMenu() ? m_items.size() : firstMenuItem()),
+                   std::move(item));
+    return result;
+}
+
+bool ControlNode::moveChild(ControlNode *child, bool toFront)
+{
+    for (auto it = m_items.begin(); it != m_items.end(); ++it) {
+        if ((*it)->kind != Item::Kind::Child || (*it)->child.get() != child)
+            continue;
+        std::unique_ptr<Item> item = std::move(*it);
+        m_items.erase(it);
+        size_t at = firstMenuItem();
+        if (!toFront) {
+            at = 0;
+            while (at < m_items.size() && m_items[at]->kind != Item::Kind::Child)
+                ++at;
+        }
+        m_items.insert(m_items.begin() + long(at), std::move(item));
+        return true;
+    }
+    return false;
 }
 
 bool ControlNode::removeChild(ControlNode *child)

@@ -66,7 +66,8 @@ public:
     // Sets the value text as it is to be written (quote strings with quoteString), optionally
     // followed by a describing comment (`-1  'True`). An existing line keeps its layout up to
     // the value, and its comment when only the same value without a comment is given; a new
-    // line goes after the last property.
+    // line goes in its alphabetical place among properties written in that order, else after
+    // the last property.
     void setProperty(const QString &name, const QString &valueText);
     bool removeProperty(const QString &name);
     // Names of the BeginProperty blocks ("Font", "Panels"), kept as they stand.
@@ -78,6 +79,12 @@ public:
     ControlNode *addChild(const QString &className, const QString &name);
     // Removes and destroys the child (and everything in it). False if it is not a child.
     bool removeChild(ControlNode *child);
+    // Adds a copy of a block of any file (with everything in it) as the last ordinary child,
+    // its lines moved to this block's indentation and written with this file's line ends.
+    ControlNode *addCopy(const ControlNode &source);
+    // Moves a child to the front (last among the ordinary children, which are drawn over the
+    // earlier ones) or to the back (first). False if it is not a child.
+    bool moveChild(ControlNode *child, bool toFront);
 
     // The block's lines as they will be written.
     void appendTo(QList<TextLine> &out) const;
@@ -89,6 +96,8 @@ private:
     ControlNode(FormFileStyle *style, ControlNode *parent);
     QByteArray indentOfChildren() const;
     int propertyItem(const QString &name) const;
+    size_t newPropertyPlace(const QString &name) const;
+    size_t firstMenuItem() const;
 
     FormFileStyle *m_style;
     ControlNode *m_parent;

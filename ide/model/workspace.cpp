@@ -65,6 +65,16 @@ QList<MissingFile> Workspace::missingFiles() const
     return out;
 }
 
+void Workspace::newProject()
+{
+    d->newProject();
+}
+
+bool Workspace::isNewProject() const
+{
+    return d->projectIsNew;
+}
+
 void Workspace::close()
 {
     d->close();
@@ -85,9 +95,9 @@ QString Workspace::projectName() const
     return d->project ? d->project->name() : QString();
 }
 
-void Workspace::save()
+void Workspace::save(const SaveTargets &targets)
 {
-    d->save();
+    d->save(targets);
 }
 
 bool Workspace::isModified() const
@@ -102,7 +112,7 @@ void Workspace::saveAs(const QString &vbpPath)
 
 bool Workspace::isReadOnly() const
 {
-    if (!d->project)
+    if (!d->project || d->projectIsNew)
         return false;
     const QFileInfo file(d->project->fileName());
     return !QFileInfo(d->projectFolder()).isWritable() || (file.exists() && !file.isWritable());
@@ -111,6 +121,13 @@ bool Workspace::isReadOnly() const
 int Workspace::addFile(const QString &path)
 {
     return d->addFile(path, Origin::Designer);
+}
+
+int Workspace::addNewMember(DocumentKind kind)
+{
+    return (kind == DocumentKind::Form ? d->addFormTemplate(Origin::Designer)
+                                       : d->addCodeMember(kind, Origin::Designer))
+        .id;
 }
 
 void Workspace::removeFile(int documentId)
@@ -155,8 +172,10 @@ DocumentInfo Workspace::document(int id) const
     if (!doc)
         return {};
     const QString path = doc->isNew ? d->newFileTarget(*doc, QDir(d->projectFolder())) : doc->path;
-    return DocumentInfo{doc->id, doc->kind,  doc->name(),
-                        path,    doc->isNew, doc->isNew || doc->dirty};
+    return DocumentInfo{doc->id,    doc->kind,
+                        doc->name(), path,
+                        doc->isNew,  doc->isNew || doc->dirty,
+                        doc->isNew && doc->copyOf.isEmpty()};
 }
 
 int Workspace::activeForm() const
@@ -328,7 +347,14 @@ QString Workspace::addControl(int formId, const QString &className, const QStrin
         throw Error::invalidCall();
     ControlNode &n = d->addControl(doc, *container, className, Origin::Designer);
     const QString key = d->keyOf(n);
-    setGeometry(formId, key, left, top, width, height);
+    if (n.shortClassName() == u"Line") {
+        const std::pair<const char *, double> ends[] = {
+            {"X1", left}, {"Y1", top}, {"X2", left + width}, {"Y2", top + height}};
+        for (const auto &[name, v] : ends)
+            d->writeProperty(doc, n, QString::fromLatin1(name), Value(v), Origin::Designer);
+    } else {
+        setGeometry(formId, key, left, top, width, height); // a fixed icon takes the place only
+    }
     return key;
 }
 
@@ -390,6 +416,16 @@ bool Workspace::canUndo() const
 void Workspace::undo()
 {
     d->undo();
+}
+
+bool Workspace::canRedo() const
+{
+    return !d->redoStack.isEmpty();
+}
+
+void Workspace::redo()
+{
+    d->redo();
 }
 
 void Workspace::closeUndoStep()

@@ -4,10 +4,12 @@
 #include "ide/model/addinmenu.h"
 #include "platform/automation/object.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -26,6 +28,7 @@ struct DocumentInfo
     QString path;       // absolute; for a form added since the last save, where save will write it
     bool isNew = false; // not on disk yet
     bool modified = false; // changed since it was read or written, or not written yet
+    bool created = false;  // made here (a new form, module or class): no file anywhere yet
 };
 
 // A member the project names whose file is not there.
@@ -120,16 +123,28 @@ public:
     // codePage is the Windows code page the files are written in (1252, 932, 936, 949, 950,
     // 1250-1258); 0 takes 1252 unless the members' files are found only under another one.
     void open(const QString &vbpPath, int codePage = 0);
+    // Closes the project and starts a standard one, Project1 with an empty Form1, as the
+    // environment starts. It has no file until save() is told where (SaveTargets).
+    void newProject();
+    bool isNewProject() const;
     int codePage() const; // of the open project
     QList<MissingFile> missingFiles() const;
     void close();
     bool hasProject() const;
     QString projectPath() const;
     QString projectName() const;
-    // Writes every changed file (new members beside the project, as NAME.frm and the like; files
+    // Where save() writes what has no file yet: the project file of a new project, and members
+    // made here (by document id). Members not named go beside the project as NAME.frm and the
+    // like.
+    struct SaveTargets
+    {
+        QString projectPath;
+        QHash<int, QString> files;
+    };
+    // Writes every changed file (new members where targets say, else beside the project; files
     // taken in from elsewhere with their companions) and the .vbp.
     // Throws WorkspaceError; files not yet written keep their unsaved state.
-    void save();
+    void save(const SaveTargets &targets = {});
     // Writes the project file and a copy of every file it names, with their binary companions
     // (.frx, .ctx, .pgx, .dox, .dca, .dsx), into the folder of vbpPath: members under the
     // project's folder keep their places there, the others go beside the new project file.
@@ -147,6 +162,9 @@ public:
     // as a copy that save writes there. Returns its id. Throws automation::Error (53, 321, 727
     // and the like).
     int addFile(const QString &path);
+    // Adds a new empty form, module or class named Form1, Module1, Class1 (the lowest free
+    // number); returns its id. A new form becomes the active one.
+    int addNewMember(DocumentKind kind);
     // Takes the member out of the project; its file stays on disk.
     void removeFile(int documentId);
     // Writes one member (beside the project when it was never written). Throws WorkspaceError.
@@ -176,10 +194,30 @@ public:
     void setGeometry(int formId, const QString &key, double left, double top, double width,
                      double height);
     // Adds a control of the class with the next free name (Command1, Command2, ...) inside the
-    // container (empty: the form); returns its key.
+    // container (empty: the form), written as the designer writes a new one; returns its key.
+    // A line runs from (left, top) to (left + width, top + height); a class drawn as a fixed
+    // icon takes only the place.
     QString addControl(int formId, const QString &className, const QString &containerKey,
                        double left, double top, double width, double height);
     void removeControls(int formId, const QStringList &keys); // with what they contain
+
+    // The controls' blocks (with the controls they contain) as a form file writes them at its
+    // first level; no event code. Empty when none of the keys is a control.
+    QString copyControls(int formId, const QStringList &keys) const;
+    enum class NameClash { NewName, ControlArray };
+    // Asked about a pasted control whose name a control of the same class already has.
+    using ClashQuestion = std::function<NameClash(const QString &name)>;
+    // Adds copies of the blocks of copyControls() text into the container, moved by dx, dy
+    // twips, with every property kept but TabIndex, which continues the form's. A name in use
+    // by a control array joins the array; in use by one control of the same class, ask
+    // decides (every question comes before any change); otherwise the class's next free name
+    // is taken. The copies become the selection; returns their keys. Throws 5 for text that
+    // is not such blocks.
+    QStringList pasteControls(int formId, const QString &containerKey, const QString &text,
+                              double dx, double dy, const ClashQuestion &ask);
+    // Draws the controls over (or under) the others of their containers.
+    void bringToFront(int formId, const QStringList &keys);
+    void sendToBack(int formId, const QStringList &keys);
 
     // The code section (after the attribute lines), lines separated by "\n".
     QString code(int documentId) const;
@@ -198,6 +236,9 @@ public:
     // --- Undo ----------------------------------------------------------------------------
     bool canUndo() const;
     void undo(); // closes an open step first
+    // Does again what the last undo took back; any new change ends what can be redone.
+    bool canRedo() const;
+    void redo();
     // Ends the open step now, so that the next change starts a new one.
     void closeUndoStep();
 
@@ -210,6 +251,7 @@ signals:
     // An AfterClick handler failed (or its add-in went away); never thrown into the caller.
     void handlerError(const QString &owner, int number, const QString &description);
     void undoChanged(bool canUndo);
+    void redoChanged(bool canRedo);
 
 private:
     // The model's private state, reached by its automation objects only.

@@ -102,6 +102,8 @@ public:
 
     std::optional<UndoStep> openStep;
     QList<UndoStep> undoStack;
+    QList<UndoStep> redoStack;
+    bool projectIsNew = false; // never written: save needs a place for the project file
     QTimer stepTimer;
 
     // --- lookup (throw 91 for what no longer exists) ---
@@ -125,6 +127,7 @@ public:
     bool isModified() const;
     void closeStep();
     void undo();
+    void redo();
 
     // --- properties ---
     QList<PropertyRule> propertyRules(const ControlNode &node) const;
@@ -136,14 +139,19 @@ public:
                        const automation::Value &value, Origin origin);
     // A combo box whose height its font sets: assignments to Height are accepted and ignored.
     bool hasFixedHeight(const Document &doc, const ControlNode &node) const;
+    void followPictureBoxScale(const Document &doc, ControlNode &node, const QString &changed);
 
     // --- operations ---
     void open(const QString &vbpPath, int codePage);
+    void newProject();
     void close();
-    void save();
+    void save(const Workspace::SaveTargets &targets = {});
     void saveAs(const QString &vbpPath);
-    void saveDocument(Document &doc);
+    // Writes one member; one never written goes to target, else beside the project.
+    void saveDocument(Document &doc, const QString &target = QString());
     Document &addFormTemplate(Origin origin);
+    // A new empty module or class (Module1, Class1, ...).
+    Document &addCodeMember(DocumentKind kind, Origin origin);
     // The id of the member added: a document, or a carried file.
     int addFile(const QString &path, Origin origin);
     void removeFile(int id, Origin origin);
@@ -153,6 +161,11 @@ public:
                          Origin origin);
     void insertFile(Document &doc, const QString &path, Origin origin);
     void removeControls(Document &doc, const QList<ControlNode *> &nodes, Origin origin);
+    QList<ControlNode *> pasteControls(Document &doc, ControlNode &container,
+                                       const QString &text, double dx, double dy,
+                                       const Workspace::ClashQuestion &ask, Origin origin);
+    void restack(Document &doc, const QList<ControlNode *> &nodes, bool toFront, Origin origin);
+    int nextTabIndex(const Document &doc) const;
     void setActiveForm(int formId);
     void setSelection(Document &doc, const QList<quint64> &uids);
 
@@ -176,6 +189,9 @@ private:
     automation::Value readFormGeometry(const ControlNode &node, const QString &name) const;
     std::unique_ptr<Document> restoreDocument(int id, const UndoStep::DocumentState &s);
     UndoStep::DocumentState snapshot(const Document &doc) const;
+    UndoStep inverseOf(const UndoStep &step) const;
+    bool applyStep(const UndoStep &step); // false when a state could not be read back
+    Document &addNewDocument(DocumentKind kind, FormFile file, Origin origin);
 };
 
 // The workspace's state, for the model's own automation objects.

@@ -139,6 +139,9 @@ void WorkspaceData::close()
     openStep.reset();
     const bool hadUndo = !undoStack.isEmpty();
     undoStack.clear();
+    const bool hadRedo = !redoStack.isEmpty();
+    redoStack.clear();
+    projectIsNew = false;
     const bool had = project != nullptr;
     project.reset();
     documents.clear();
@@ -158,13 +161,60 @@ void WorkspaceData::close()
     }
     if (hadUndo)
         emit q->undoChanged(false);
+    if (hadRedo)
+        emit q->redoChanged(false);
     updateModified();
 }
 
-void WorkspaceData::save()
+void WorkspaceData::newProject()
+{
+    // A standard project as the environment starts one; its folder is only where the dialogs
+    // begin until it is saved.
+    static const char *const lines[] = {
+        "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#C:\\WINDOWS\\SYSTEM\\"
+        "STDOLE2.TLB#Standard OLE Types",
+        "ProjWinSize=78,430,248,215",
+        "ProjWinShow=2",
+        "IconForm=\"Form1\"",
+        "HelpFile=\"\"",
+        "ExeName32=\"Project1.exe\"",
+        "Name=\"Project1\"",
+        "HelpContextID=\"0\"",
+        "StartMode=0",
+        "VersionCompatible32=\"0\"",
+        "MajorVer=1",
+        "MinorVer=0",
+        "RevisionVer=0",
+        "AutoIncrementVer=0",
+        "ServerSupportFiles=0"};
+    QByteArray bytes;
+    for (const char *line : lines)
+        bytes += QByteArray(line) + "\r\n";
+    auto proj = std::make_unique<ProjectFile>(
+        ProjectFile::fromBytes(bytes, QDir::current().absoluteFilePath(QStringLiteral("Project1.vbp"))));
+    close();
+    project = std::move(proj);
+    projectIsNew = true;
+    emit q->changed(Workspace::Change::Project, -1);
+    addFormTemplate(Origin::Designer);
+    // The first form is where the project starts, not a step to undo.
+    stepTimer.stop();
+    openStep.reset();
+    emit q->undoChanged(false);
+    updateModified();
+}
+
+void WorkspaceData::save(const Workspace::SaveTargets &targets)
 {
     if (!project)
         throw WorkspaceError(QString(), 0, QStringLiteral("No project is open"));
+    if (projectIsNew && targets.projectPath.isEmpty())
+        throw WorkspaceError(QString(), 0, QStringLiteral("The new project has no file yet"));
+    const QString oldFileName = project->fileName();
+    if (!targets.projectPath.isEmpty()) {
+        project->setFileName(QFileInfo(targets.projectPath).absoluteFilePath());
+        projectDirty = true;
+    }
     const QDir folder(projectFolder());
     QStringList listed;
     for (const ProjectMember &m : project->members())
@@ -172,7 +222,7 @@ void WorkspaceData::save()
     try {
         for (auto &d : documents) {
             if (d->isNew || d->dirty)
-                saveDocument(*d);
+                saveDocument(*d, targets.files.value(d->id));
             if (!listed.contains(d->path)) {
                 project->addMember(d->kind, d->name(), projectRelative(folder, d->path));
                 listed << d->path;
@@ -198,12 +248,17 @@ void WorkspaceData::save()
             projectDirty = false;
         }
     } catch (const ParseError &e) {
+        if (projectIsNew)
+            project->setFileName(oldFileName);
         updateModified();
         throw fromParseError(e);
     } catch (const WriteError &e) {
+        if (projectIsNew)
+            project->setFileName(oldFileName);
         updateModified();
         throw WorkspaceError(e.fileName(), 0, e.message());
     }
+    projectIsNew = false;
     ++saveCount;
     announce(Workspace::Change::Project, -1);
 }
@@ -229,10 +284,11 @@ QString uniqueTarget(const QFileInfo &planned, const QDir &folder)
     return candidate;
 }
 
-void WorkspaceData::saveDocument(Document &doc)
+void WorkspaceData::saveDocument(Document &doc, const QString &chosen)
 {
     if (doc.isNew) {
-        const QString target = newFileTarget(doc, QDir(projectFolder()));
+        const QString target = chosen.isEmpty() ? newFileTarget(doc, QDir(projectFolder()))
+                                                : QFileInfo(chosen).absoluteFilePath();
         doc.file->saveAs(target);
         copyCompanions(doc.kind, doc.copyOf, target);
         doc.path = target;

@@ -4,6 +4,7 @@
 #include "ide/files/parseerror.h"
 #include "ide/files/propertyvalue.h"
 #include "ide/model/codeinsertion.h"
+#include "ide/model/newcontrol.h"
 #include "ide/model/propertytable.h"
 
 #include <QDir>
@@ -15,50 +16,6 @@ namespace vbhost {
 
 using automation::Error;
 using automation::Value;
-
-namespace {
-
-QString baseNameFor(const QString &cls)
-{
-    static const QHash<QString, QString> bases{
-        {QStringLiteral("CommandButton"), QStringLiteral("Command")},
-        {QStringLiteral("TextBox"), QStringLiteral("Text")},
-        {QStringLiteral("OptionButton"), QStringLiteral("Option")},
-        {QStringLiteral("CheckBox"), QStringLiteral("Check")},
-        {QStringLiteral("ListBox"), QStringLiteral("List")},
-        {QStringLiteral("ComboBox"), QStringLiteral("Combo")},
-        {QStringLiteral("PictureBox"), QStringLiteral("Picture")},
-        {QStringLiteral("HScrollBar"), QStringLiteral("HScroll")},
-        {QStringLiteral("VScrollBar"), QStringLiteral("VScroll")},
-        {QStringLiteral("FileListBox"), QStringLiteral("File")},
-        {QStringLiteral("DirListBox"), QStringLiteral("Dir")},
-        {QStringLiteral("DriveListBox"), QStringLiteral("Drive")}};
-    return bases.value(cls, cls);
-}
-
-QSize defaultSize(const QString &cls)
-{
-    static const QHash<QString, QSize> sizes{{QStringLiteral("CommandButton"), {1215, 495}},
-                                             {QStringLiteral("TextBox"), {1215, 495}},
-                                             {QStringLiteral("Label"), {1215, 255}},
-                                             {QStringLiteral("Frame"), {1815, 1215}},
-                                             {QStringLiteral("OptionButton"), {1215, 255}},
-                                             {QStringLiteral("CheckBox"), {1215, 255}},
-                                             {QStringLiteral("ListBox"), {1215, 645}},
-                                             {QStringLiteral("ComboBox"), {1215, 315}},
-                                             {QStringLiteral("PictureBox"), {1215, 1215}},
-                                             {QStringLiteral("Image"), {1215, 1215}},
-                                             {QStringLiteral("Shape"), {1215, 1215}},
-                                             {QStringLiteral("HScrollBar"), {1215, 255}},
-                                             {QStringLiteral("VScrollBar"), {255, 1215}},
-                                             {QStringLiteral("FileListBox"), {1215, 1065}},
-                                             {QStringLiteral("DirListBox"), {1215, 1215}},
-                                             {QStringLiteral("DriveListBox"), {1215, 315}},
-                                             {QStringLiteral("Data"), {1215, 345}}};
-    return sizes.value(cls, QSize(1215, 495));
-}
-
-} // namespace
 
 // --- members and controls -----------------------------------------------------------------
 
@@ -76,13 +33,34 @@ Document &WorkspaceData::addFormTemplate(Origin origin)
     if (version.isEmpty())
         version = project->value(QStringLiteral("Type")).isEmpty() ? QStringLiteral("4.00")
                                                                    : QStringLiteral("5.00");
-    beginChange(origin, nullptr);
     const QString name = uniqueDocumentName(QStringLiteral("Form"));
+    return addNewDocument(DocumentKind::Form,
+                          FormFile::newForm(name, version, project->codePage()), origin);
+}
+
+Document &WorkspaceData::addCodeMember(DocumentKind kind, Origin origin)
+{
+    if (!project)
+        throw Error::notSet();
+    if (kind != DocumentKind::Module && kind != DocumentKind::Class)
+        throw Error::invalidCall();
+    const bool module = kind == DocumentKind::Module;
+    const QString name = uniqueDocumentName(module ? QStringLiteral("Module")
+                                                   : QStringLiteral("Class"));
+    return addNewDocument(kind,
+                          module ? FormFile::newModule(name, project->codePage())
+                                 : FormFile::newClass(name, project->codePage()),
+                          origin);
+}
+
+Document &WorkspaceData::addNewDocument(DocumentKind kind, FormFile file, Origin origin)
+{
+    beginChange(origin, nullptr);
     auto doc = std::make_unique<Document>();
     doc->id = nextDocumentId++;
-    doc->kind = DocumentKind::Form;
-    doc->path = QDir(projectFolder()).absoluteFilePath(name + QStringLiteral(".frm"));
-    doc->file = std::make_unique<FormFile>(FormFile::newForm(name, version, project->codePage()));
+    doc->kind = kind;
+    doc->file = std::make_unique<FormFile>(std::move(file));
+    doc->path = QDir(projectFolder()).absoluteFilePath(doc->name() + u'.' + memberSuffix(kind));
     doc->file->setFileName(doc->path);
     doc->isNew = true;
     doc->dirty = true;
@@ -90,8 +68,19 @@ Document &WorkspaceData::addFormTemplate(Origin origin)
     Document &ref = *doc;
     documents.push_back(std::move(doc));
     announce(Workspace::Change::Documents, ref.id);
-    setActiveForm(ref.id);
+    if (hasDesigner(kind))
+        setActiveForm(ref.id);
     return ref;
+}
+
+int WorkspaceData::nextTabIndex(const Document &doc) const
+{
+    int next = 0;
+    for (const ControlNode *c : doc.file->controls()) {
+        if (auto t = storedNumber(*c, QStringLiteral("TabIndex")))
+            next = std::max(next, int(*t) + 1);
+    }
+    return next;
 }
 
 ControlNode &WorkspaceData::addControl(Document &doc, ControlNode &container,
@@ -102,38 +91,39 @@ ControlNode &WorkspaceData::addControl(Document &doc, ControlNode &container,
     if (!table.isKnownClass(className) || !table.addableClasses().contains(cls))
         throw Error(711, QStringLiteral("Invalid class string"));
     beginChange(origin, &doc);
-    const QString name = uniqueControlName(doc, baseNameFor(cls));
+    const NewControlStyle style = newControlStyle(cls);
+    const QString name = uniqueControlName(doc, style.baseName);
     ControlNode *n = container.addChild(cls, name);
 
-    QList<std::pair<QString, QString>> props;
+    QList<std::pair<QString, QString>> props = style.fixed;
     const auto has = [&](const char *p) { return table.find(cls, QString::fromLatin1(p)); };
+    const auto number = [](double v) { return QString::number(v); };
     if (cls == u"Line") {
-        props = {{QStringLiteral("X1"), QStringLiteral("120")},
-                 {QStringLiteral("X2"), QStringLiteral("1335")},
-                 {QStringLiteral("Y1"), QStringLiteral("120")},
-                 {QStringLiteral("Y2"), QStringLiteral("120")}};
+        props << std::pair{QStringLiteral("X1"), number(120)}
+              << std::pair{QStringLiteral("X2"), number(120 + style.defaultSize.width())}
+              << std::pair{QStringLiteral("Y1"), number(120)}
+              << std::pair{QStringLiteral("Y2"), number(120)};
     } else {
-        props = {{QStringLiteral("Left"), QStringLiteral("120")},
-                 {QStringLiteral("Top"), QStringLiteral("120")}};
-        if (has("Width")) {
-            const QSize s = defaultSize(cls);
-            props << std::pair{QStringLiteral("Width"), QString::number(s.width())}
-                  << std::pair{QStringLiteral("Height"), QString::number(s.height())};
+        props << std::pair{QStringLiteral("Left"), number(120)}
+              << std::pair{QStringLiteral("Top"), number(120)};
+        if (!style.defaultSize.isEmpty()) {
+            props << std::pair{QStringLiteral("Width"), number(style.defaultSize.width())}
+                  << std::pair{QStringLiteral("Height"), number(style.defaultSize.height())};
         }
     }
-    if (has("Caption") && cls != u"Image")
-        props << std::pair{QStringLiteral("Caption"), quoteString(name)};
-    else if (has("Text"))
-        props << std::pair{QStringLiteral("Text"), quoteString(name)};
-    if (has("TabIndex")) {
-        int next = 0;
-        for (const ControlNode *c : doc.file->controls()) {
-            if (auto t = storedNumber(*c, QStringLiteral("TabIndex")))
-                next = std::max(next, int(*t) + 1);
-        }
-        props << std::pair{QStringLiteral("TabIndex"), QString::number(next)};
+    if (cls == u"PictureBox") {
+        const QSize scale =
+            pictureBoxScale(style.defaultSize.width(), style.defaultSize.height(), 1, 1);
+        props << std::pair{QStringLiteral("ScaleHeight"), number(scale.height())}
+              << std::pair{QStringLiteral("ScaleWidth"), number(scale.width())};
     }
-    std::sort(props.begin(), props.end());
+    if (!style.nameProperty.isEmpty())
+        props << std::pair{style.nameProperty, quoteString(name)};
+    if (has("TabIndex"))
+        props << std::pair{QStringLiteral("TabIndex"), QString::number(nextTabIndex(doc))};
+    std::sort(props.begin(), props.end(), [](const auto &a, const auto &b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
+    });
     for (const auto &[k, v] : props)
         n->setProperty(k, v);
     uidOf(doc, n);

@@ -1,6 +1,7 @@
 #include "ide/model/workspacedata_p.h"
 
 #include "ide/files/propertyvalue.h"
+#include "ide/model/newcontrol.h"
 #include "ide/model/propertytable.h"
 #include "platform/basic/basic.h"
 
@@ -202,8 +203,30 @@ void WorkspaceData::setIndex(Document &doc, ControlNode &n, int index)
     n.setProperty(QStringLiteral("Index"), QString::number(index));
 }
 
+void WorkspaceData::followPictureBoxScale(const Document &doc, ControlNode &n,
+                                          const QString &changed)
+{
+    // A picture box measured in twips keeps its scale equal to its inner size, as the designer
+    // writes it.
+    if (n.shortClassName().compare(u"PictureBox", Qt::CaseInsensitive) != 0 ||
+        !(changed == u"Width" || changed == u"Height" || changed == u"BorderStyle" ||
+          changed == u"Appearance") ||
+        readProperty(doc, n, QStringLiteral("ScaleMode")).toLong() != 1)
+        return;
+    const auto number = [&](const char *name) {
+        return readProperty(doc, n, QString::fromLatin1(name)).toDouble();
+    };
+    const QSize scale = pictureBoxScale(number("Width"), number("Height"),
+                                        int(number("BorderStyle")), int(number("Appearance")));
+    n.setProperty(QStringLiteral("ScaleHeight"), QString::number(scale.height()));
+    n.setProperty(QStringLiteral("ScaleWidth"), QString::number(scale.width()));
+}
+
 bool WorkspaceData::hasFixedHeight(const Document &doc, const ControlNode &n) const
 {
+    // A drive list is a drop-down list: as tall as its font, whatever its style.
+    if (n.shortClassName().compare(u"DriveListBox", Qt::CaseInsensitive) == 0)
+        return true;
     if (n.shortClassName().compare(u"ComboBox", Qt::CaseInsensitive) != 0)
         return false;
     // A drop-down combo (Style 0 or 2) is as tall as its font; a simple combo (1) takes any.
@@ -239,6 +262,7 @@ void WorkspaceData::writeProperty(Document &doc, ControlNode &n, const QString &
             writeFormGeometry(n, *rule, v.toDouble());
         else
             n.setProperty(rule->name, PropertyTable::toFileText(*rule, v));
+        followPictureBoxScale(doc, n, rule->name);
         break;
     }
     const bool shape = rule->type == PropertyType::Name || rule->type == PropertyType::Index ||

@@ -156,6 +156,7 @@ void WorkspaceData::saveAs(const QString &vbpPath)
     }
     *project = std::move(copy);
     projectDirty = false;
+    projectIsNew = false;
     // Undo goes on with the copy: its steps name the moved members where they now are.
     const auto repoint = [&](UndoStep &step) {
         ProjectFile p = ProjectFile::fromBytes(step.projectBytes, target, project->codePage());
@@ -173,6 +174,8 @@ void WorkspaceData::saveAs(const QString &vbpPath)
     };
     try {
         for (UndoStep &step : undoStack)
+            repoint(step);
+        for (UndoStep &step : redoStack)
             repoint(step);
         if (openStep)
             repoint(*openStep);

@@ -48,6 +48,11 @@ void WorkspaceData::beginChange(Origin origin, Document *doc)
         openStep = std::move(s);
         if (!had)
             emit q->undoChanged(true);
+        // A new change ends what could be redone.
+        if (!redoStack.isEmpty()) {
+            redoStack.clear();
+            emit q->redoChanged(false);
+        }
     }
     if (doc && !openStep->documents.contains(doc->id))
         openStep->documents.insert(doc->id, snapshot(*doc));
@@ -125,12 +130,52 @@ std::unique_ptr<Document> WorkspaceData::restoreDocument(int id, const UndoStep:
     return doc;
 }
 
+UndoStep WorkspaceData::inverseOf(const UndoStep &step) const
+{
+    // What the step touched (and whatever it added), as it is now.
+    UndoStep s;
+    s.origin = step.origin;
+    s.projectBytes = project->toBytes();
+    s.projectDirty = projectDirty;
+    for (const auto &d : documents) {
+        s.documentOrder << d->id;
+        if (step.documents.contains(d->id) || !step.documentOrder.contains(d->id))
+            s.documents.insert(d->id, snapshot(*d));
+    }
+    s.carried = carried;
+    s.activeForm = activeForm;
+    s.saveCount = saveCount;
+    return s;
+}
+
 void WorkspaceData::undo()
 {
     closeStep();
     if (undoStack.isEmpty() || !project)
         return;
-    const UndoStep step = undoStack.takeLast();
+    UndoStep inverse = inverseOf(undoStack.last());
+    if (!applyStep(undoStack.takeLast()))
+        return;
+    redoStack.append(std::move(inverse));
+    emit q->undoChanged(!undoStack.isEmpty());
+    emit q->redoChanged(true);
+}
+
+void WorkspaceData::redo()
+{
+    closeStep();
+    if (redoStack.isEmpty() || !project)
+        return;
+    UndoStep inverse = inverseOf(redoStack.last());
+    if (!applyStep(redoStack.takeLast()))
+        return;
+    undoStack.append(std::move(inverse));
+    emit q->undoChanged(true);
+    emit q->redoChanged(!redoStack.isEmpty());
+}
+
+bool WorkspaceData::applyStep(const UndoStep &step)
+{
     const bool savedSince = step.saveCount != saveCount;
 
     // Parse everything first, so a failure leaves the current state whole.
@@ -157,7 +202,8 @@ void WorkspaceData::undo()
         }
     } catch (const ParseError &) {
         emit q->undoChanged(!undoStack.isEmpty());
-        return;
+        emit q->redoChanged(!redoStack.isEmpty());
+        return false;
     }
     for (size_t i = 0; i < restored.size(); ++i) {
         if (restored[i])
@@ -188,8 +234,8 @@ void WorkspaceData::undo()
     if (oldActive != activeForm)
         emit q->activeFormChanged(activeForm);
     emit q->selectionChanged();
-    emit q->undoChanged(!undoStack.isEmpty());
     updateModified();
+    return true;
 }
 
 } // namespace vbhost

@@ -71,6 +71,7 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
     m_project = new ProjectCommands(*m_workspace, *m_explorer, m_services, this);
     connect(m_project, &ProjectCommands::aboutToWrite, this, &MainWindow::commitCode);
     connect(m_project, &ProjectCommands::status, m_status, &QLabel::setText);
+    createToolbox();
     createMenus();
 
     connect(m_explorer, &ProjectExplorer::openDesigner, this, &MainWindow::openDesigner);
@@ -83,7 +84,8 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
         updateTitle();
     });
     connect(m_workspace.get(), &Workspace::addInMenuChanged, this, &MainWindow::rebuildAddInsMenu);
-    connect(m_workspace.get(), &Workspace::undoChanged, m_undo, &QAction::setEnabled);
+    connect(m_workspace.get(), &Workspace::undoChanged, this, &MainWindow::updateEditActions);
+    connect(m_workspace.get(), &Workspace::redoChanged, this, &MainWindow::updateEditActions);
     connect(m_workspace.get(), &Workspace::handlerError, this,
             [this](const QString &owner, int number, const QString &description) {
                 // An add-in that went away while its item was chosen is expected; say so plainly.
@@ -134,7 +136,7 @@ void MainWindow::updateTitle()
     setWindowTitle(QStringLiteral("%1[*] [design]").arg(name));
     setWindowModified(m_workspace->isModified());
     m_save->setEnabled(m_workspace->hasProject());
-    m_undo->setEnabled(m_workspace->canUndo());
+    updateEditActions();
 }
 
 void MainWindow::projectChanged()
@@ -180,8 +182,12 @@ bool MainWindow::saveProject()
     if (m_workspace->isReadOnly())
         return m_project->saveAs();
     commitCode();
+    // Files made here are saved where the person says, the new project's file last.
+    const std::optional<Workspace::SaveTargets> targets = m_project->askSaveTargets();
+    if (!targets)
+        return false;
     try {
-        m_workspace->save();
+        m_workspace->save(*targets);
     } catch (const WorkspaceError &e) {
         const QString text = tr("The project could not be saved.\n\n%1").arg(e.text());
         m_status->setText(text);
@@ -317,6 +323,7 @@ FormDesigner *MainWindow::openDesigner(int formId)
         return d;
     }
     auto *d = new FormDesigner(*m_workspace, formId);
+    d->canvas()->setToolbox(m_toolbox);
     QMdiSubWindow *w = m_mdi->addSubWindow(d);
     w->setObjectName(QStringLiteral("designerWindow%1").arg(formId));
     w->setProperty(kDocumentProperty, formId);
@@ -365,6 +372,7 @@ void MainWindow::subWindowActivated(QMdiSubWindow *window)
 {
     // ActiveForm is the form of the designer active last while it stays open: a code window,
     // the property list or the explorer in front leaves it as it is.
+    updateEditActions();
     if (!window)
         return;
     if (auto *d = qobject_cast<FormDesigner *>(window->widget())) {

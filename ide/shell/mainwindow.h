@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ide/files/memberkind.h"
+
 #include <QMainWindow>
 #include <memory>
 
@@ -8,6 +10,7 @@ class QMdiSubWindow;
 class QMenu;
 class QAction;
 class QLabel;
+class QPlainTextEdit;
 
 namespace ui {
 class Services;
@@ -17,10 +20,12 @@ namespace vbhost {
 
 class AddInManager;
 class CodeView;
+class ControlCommands;
 class FormDesigner;
 class ProjectCommands;
 class ProjectExplorer;
 class PropertyList;
+class Toolbox;
 class Workspace;
 
 // The environment's main window: project explorer and property list docked, form designers
@@ -41,6 +46,13 @@ public:
     QMdiArea *mdiArea() const { return m_mdi; }
     QMenu *addInsMenu() const { return m_addInsMenu; }
     ProjectCommands &projectCommands() const { return *m_project; }
+    Toolbox *toolbox() const { return m_toolbox; }
+    ControlCommands &controlCommands() const { return *m_controls; }
+
+    // File > New Project: after asking about unsaved changes, a standard project with Form1.
+    bool newProject();
+    // Project > Add Form, Add Module, Add Class Module: the new member, shown.
+    int addNewMember(MemberKind kind);
 
     // Opens a project after asking about unsaved changes; a file that cannot be read is named
     // with its line in a message and the open project stays. True when the project opened.
@@ -69,6 +81,11 @@ protected:
 
 private:
     void createMenus();
+    void createEditMenu(QMenu *edit);
+    void createToolbox();
+    // The text editor the Edit menu works on: one with the focus, else the code window in front.
+    QPlainTextEdit *activeTextEditor() const;
+    void updateEditActions();
     void rebuildAddInsMenu();
     void updateTitle();
     void projectChanged();
@@ -91,6 +108,10 @@ private:
     ProjectCommands *m_project = nullptr;
     QMenu *m_addInsMenu = nullptr;
     QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QAction *m_lockControls = nullptr;
+    Toolbox *m_toolbox = nullptr;
+    ControlCommands *m_controls = nullptr;
     QAction *m_save = nullptr;
     QLabel *m_status = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "ide/shell/addinmanagerdialog.h"
 #include "ide/shell/projectcommands.h"
 #include "ide/shell/projectexplorer.h"
+#include "ide/designer/toolbox.h"
 #include "ide/shell/propertylist.h"
 #include "platform/ui/services.h"
 
@@ -29,6 +30,9 @@ void MainWindow::createMenus()
     QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->setAccessibleName(tr("File"));
+    QAction *newProject = file->addAction(tr("&New Project"), this, [this] { this->newProject(); });
+    newProject->setObjectName(QStringLiteral("newProject"));
+    newProject->setShortcut(QKeySequence::New);
     QAction *open = file->addAction(tr("&Open Project..."), this, &MainWindow::chooseOpenProject);
     open->setObjectName(QStringLiteral("openProject"));
     open->setShortcut(QKeySequence::Open);
@@ -53,13 +57,7 @@ void MainWindow::createMenus()
     QMenu *edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->setAccessibleName(tr("Edit"));
-    m_undo = edit->addAction(tr("&Undo"), this, [this] {
-        if (m_workspace->canUndo())
-            m_workspace->undo();
-    });
-    m_undo->setObjectName(QStringLiteral("undo"));
-    m_undo->setShortcut(QKeySequence::Undo);
-    m_undo->setEnabled(false);
+    createEditMenu(edit);
 
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -86,10 +84,28 @@ void MainWindow::createMenus()
     });
     object->setObjectName(QStringLiteral("viewObject"));
     object->setShortcut(QKeySequence(tr("Shift+F7")));
+    QAction *toolbox = view->addAction(tr("Toolbo&x"), this, [this] {
+        m_toolbox->parentWidget()->show();
+        m_toolbox->button(m_toolbox->currentTool())->setFocus(Qt::ShortcutFocusReason);
+    });
+    toolbox->setObjectName(QStringLiteral("viewToolbox"));
 
     QMenu *projectMenu = bar->addMenu(tr("&Project"));
     projectMenu->setObjectName(QStringLiteral("projectMenu"));
     projectMenu->setAccessibleName(tr("Project"));
+    const std::pair<const char *, MemberKind> members[] = {
+        {"addForm", MemberKind::Form},
+        {"addModule", MemberKind::Module},
+        {"addClassModule", MemberKind::Class}};
+    const QString captions[] = {tr("Add &Form"), tr("Add &Module"), tr("Add &Class Module")};
+    for (int i = 0; i < 3; ++i) {
+        const MemberKind kind = members[i].second;
+        QAction *a = projectMenu->addAction(captions[i], this, [this, kind] { addNewMember(kind); });
+        a->setObjectName(QLatin1String(members[i].first));
+        connect(m_workspace.get(), &Workspace::changed, a,
+                [this, a] { a->setEnabled(m_workspace->hasProject()); });
+        a->setEnabled(m_workspace->hasProject());
+    }
     projectMenu->addAction(m_project->addFileAction());
     projectMenu->addAction(m_project->removeFileAction());
 

@@ -48,6 +48,49 @@ void ProjectCommands::showError(const QString &text)
     m_services.MsgBox(text, int(ui::mb::OKOnly) | int(ui::mb::Critical), QStringLiteral("vbhost"));
 }
 
+std::optional<Workspace::SaveTargets> ProjectCommands::askSaveTargets()
+{
+    Workspace::SaveTargets targets;
+    QString folder = QFileInfo(m_workspace.projectPath()).absolutePath();
+    const auto ask = [&](const QString &title, const QString &filter, const QString &suffix,
+                         const QString &name) -> QString {
+        ui::OpenFileRequest request;
+        request.title = title;
+        request.filter = filter;
+        request.forSave = true;
+        request.defaultSuffix = suffix;
+        request.initialDir = QDir(folder).filePath(name + u'.' + suffix);
+        try {
+            const QString path = QDir::fromNativeSeparators(m_services.ShowOpen(m_window, request));
+            if (!path.isEmpty())
+                folder = QFileInfo(path).absolutePath(); // the next dialog starts there
+            return path;
+        } catch (const automation::Error &) {
+            return {};
+        }
+    };
+    for (const DocumentInfo &d : m_workspace.documents()) {
+        if (!d.created)
+            continue;
+        const QString suffix = memberSuffix(d.kind);
+        const QString kind = d.kind == DocumentKind::Module  ? tr("Basic Files")
+                             : d.kind == DocumentKind::Class ? tr("Class Files")
+                                                             : tr("Form Files");
+        const QString path = ask(tr("Save File As"),
+                                 QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix), suffix, d.name);
+        if (path.isEmpty())
+            return std::nullopt;
+        targets.files.insert(d.id, path);
+    }
+    if (m_workspace.isNewProject()) {
+        targets.projectPath = ask(tr("Save Project As"), tr("Project Files (*.vbp)|*.vbp"),
+                                  QStringLiteral("vbp"), m_workspace.projectName());
+        if (targets.projectPath.isEmpty())
+            return std::nullopt;
+    }
+    return targets;
+}
+
 bool ProjectCommands::saveAs()
 {
     if (!m_workspace.hasProject())

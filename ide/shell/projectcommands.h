@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ide/model/workspace.h"
+
 #include <QObject>
+#include <optional>
 
 class QAction;
 class QWidget;
@@ -30,6 +33,9 @@ public:
 
     // Asks for the new project file and saves there; true when saved.
     bool saveAs();
+    // Asks where to save each member made here (named after it), then, for a new project, its
+    // project file; nothing when one of the dialogs is cancelled.
+    std::optional<Workspace::SaveTargets> askSaveTargets();
     // Asks for a .frm, .bas or .cls and adds it; returns its id, or -1.
     int addFile();
     // Takes the member selected in the explorer out of the project, asking to save it first

@@ -1,0 +1,156 @@
+#include "controlcommands.h"
+
+#include "ide/designer/controlclipboard.h"
+#include "ide/designer/designlayout.h"
+#include "ide/designer/formcanvas.h"
+#include "ide/model/newcontrol.h"
+#include "ide/model/workspace.h"
+#include "platform/ui/services.h"
+
+namespace vbhost {
+
+QString controlArrayQuestion(const QString &name)
+{
+    return QStringLiteral("You already have a control named '%1'. Do you want to create a "
+                          "control array?")
+        .arg(name);
+}
+
+ControlCommands::ControlCommands(Workspace &workspace, ui::Services &services, QObject *parent)
+    : QObject(parent), m_workspace(workspace), m_services(services)
+{}
+
+bool ControlCommands::hasForm() const
+{
+    return m_workspace.activeForm() >= 0;
+}
+
+bool ControlCommands::hasSelection() const
+{
+    return hasForm() && !m_workspace.selection().isEmpty();
+}
+
+void ControlCommands::copy()
+{
+    if (!hasSelection())
+        return;
+    const int form = m_workspace.activeForm();
+    const QStringList keys = m_workspace.selection();
+    QString container;
+    for (const ControlInfo &c : m_workspace.controls(form)) {
+        if (c.key.compare(keys.first(), Qt::CaseInsensitive) == 0)
+            container = c.parentKey;
+    }
+    putControlsOnClipboard({m_workspace.copyControls(form, keys), controlSource(form, container)});
+    m_pastes.clear();
+}
+
+void ControlCommands::cut()
+{
+    if (!hasSelection())
+        return;
+    copy();
+    remove();
+}
+
+void ControlCommands::remove()
+{
+    if (hasSelection())
+        m_workspace.removeControls(m_workspace.activeForm(), m_workspace.selection());
+}
+
+QString ControlCommands::pasteContainer() const
+{
+    const QStringList keys = m_workspace.selection();
+    if (keys.size() != 1)
+        return {};
+    for (const ControlInfo &c : m_workspace.controls(m_workspace.activeForm())) {
+        if (c.key.compare(keys.first(), Qt::CaseInsensitive) == 0)
+            return isContainerClass(c.className) ? c.key : QString();
+    }
+    return {};
+}
+
+void ControlCommands::paste()
+{
+    const std::optional<ClipboardControls> clip = controlsOnClipboard();
+    if (!hasForm() || !clip)
+        return;
+    const int form = m_workspace.activeForm();
+    const QString container = pasteContainer();
+    const QString target = controlSource(form, container);
+    int &count = m_pastes[target + u'\n' + clip->text];
+    const int steps = ++count - (clip->source == target ? 0 : 1);
+    const double offset = double(steps) * FormCanvas::kGridTwips;
+    const auto ask = [this](const QString &name) {
+        const int answer = m_services.MsgBox(controlArrayQuestion(name),
+                                             int(ui::mb::YesNo) | int(ui::mb::Question),
+                                             QStringLiteral("vbhost"));
+        return answer == ui::mb::Yes ? Workspace::NameClash::ControlArray
+                                     : Workspace::NameClash::NewName;
+    };
+    try {
+        const QStringList keys =
+            m_workspace.pasteControls(form, container, clip->text, offset, offset, ask);
+        emit status(tr("Pasted %1").arg(keys.join(QStringLiteral(", "))));
+    } catch (const automation::Error &) {
+        emit status(tr("The clipboard holds no controls that can be pasted"));
+    }
+}
+
+void ControlCommands::selectAll()
+{
+    if (!hasForm())
+        return;
+    QStringList keys;
+    for (const ControlInfo &c : m_workspace.controls(m_workspace.activeForm())) {
+        if (!c.isMenu && c.parentKey.isEmpty())
+            keys << c.key;
+    }
+    m_workspace.setSelection(keys);
+}
+
+void ControlCommands::bringToFront()
+{
+    if (hasSelection())
+        m_workspace.bringToFront(m_workspace.activeForm(), m_workspace.selection());
+}
+
+void ControlCommands::sendToBack()
+{
+    if (hasSelection())
+        m_workspace.sendToBack(m_workspace.activeForm(), m_workspace.selection());
+}
+
+QString ControlCommands::addAtCentre(const QString &className)
+{
+    if (!hasForm())
+        return {};
+    const int form = m_workspace.activeForm();
+    const auto number = [&](const char *name) {
+        try {
+            return m_workspace.property(form, {}, QString::fromLatin1(name)).toDouble();
+        } catch (const automation::Error &) {
+            return 0.0;
+        }
+    };
+    double width = number("ScaleWidth"), height = number("ScaleHeight");
+    if (width <= 0 || height <= 0) {
+        width = number("ClientWidth");
+        height = number("ClientHeight");
+    }
+    const QSize size = newControlStyle(className).defaultSize;
+    const double left = std::round((width - size.width()) / 2);
+    const double top = std::round((height - size.height()) / 2);
+    try {
+        const QString key =
+            m_workspace.addControl(form, className, {}, std::max(0.0, left),
+                                   std::max(0.0, top), size.width(), size.height());
+        m_workspace.setSelection({key});
+        return key;
+    } catch (const automation::Error &) {
+        return {};
+    }
+}
+
+} // namespace vbhost
