@@ -83,9 +83,9 @@ void ControlCommands::paste()
     const int steps = ++count - (clip->source == target ? 0 : 1);
     const double offset = double(steps) * FormCanvas::kGridTwips;
     const auto ask = [this](const QString &name) {
-        const int answer = m_services.MsgBox(controlArrayQuestion(name),
-                                             int(ui::mb::YesNo) | int(ui::mb::Question),
-                                             QStringLiteral("vbhost"));
+        const int answer =
+            m_services.MsgBox(controlArrayQuestion(name),
+                              int(ui::mb::YesNo) | int(ui::mb::Question), QStringLiteral("vbhost"));
         return answer == ui::mb::Yes ? Workspace::NameClash::ControlArray
                                      : Workspace::NameClash::NewName;
     };
@@ -143,9 +143,8 @@ QString ControlCommands::addAtCentre(const QString &className)
     const double left = std::round((width - size.width()) / 2);
     const double top = std::round((height - size.height()) / 2);
     try {
-        const QString key =
-            m_workspace.addControl(form, className, {}, std::max(0.0, left),
-                                   std::max(0.0, top), size.width(), size.height());
+        const QString key = m_workspace.addControl(form, className, {}, std::max(0.0, left),
+                                                   std::max(0.0, top), size.width(), size.height());
         m_workspace.setSelection({key});
         return key;
     } catch (const automation::Error &) {

@@ -50,16 +50,19 @@ void FormCanvas::finishDrawing()
         (m_currentPos - m_pressPos).manhattanLength() < QApplication::startDragDistance();
     // A line runs from where the mouse went down to where it came up; other controls fill the
     // rectangle between the two, whichever way the mouse went.
-    const QRect band = line ? QRect(m_pressPos, m_currentPos - QPoint(1, 1))
-                            : bandRect(m_pressPos, m_currentPos);
+    const QPoint d = m_currentPos - m_pressPos;
+    const QRect band =
+        line ? QRect(m_pressPos, QSize(d.x(), d.y()))
+             : QRect(std::min(m_pressPos.x(), m_currentPos.x()),
+                     std::min(m_pressPos.y(), m_currentPos.y()), std::abs(d.x()), std::abs(d.y()));
     const QPoint at = (line || click ? m_pressPos : band.topLeft()) - origin;
     const QSize defaultSize = newControlStyle(cls).defaultSize;
     const double width = click ? defaultSize.width() : m_layout.toTwips(band.width());
     const double height = click ? defaultSize.height() : m_layout.toTwips(band.height());
     try {
-        const QString key = m_workspace.addControl(m_formId, cls, containerKey,
-                                                   m_layout.toTwips(at.x()),
-                                                   m_layout.toTwips(at.y()), width, height);
+        const QString key =
+            m_workspace.addControl(m_formId, cls, containerKey, m_layout.toTwips(at.x()),
+                                   m_layout.toTwips(at.y()), width, height);
         m_workspace.setSelection({key});
         emit selectionEdited();
     } catch (const automation::Error &) {

@@ -49,8 +49,9 @@ void landscape(QPainter &p, int x, int y, int w, int h)
 {
     fill(p, x, y, w, h, Teal);
     fill(p, x + w - 6, y + 2, 3, 3, Yellow);
-    triangle(p, QPolygon({QPoint(x, y + h - 1), QPoint(x + w / 2 - 1, y + 3),
-                          QPoint(x + w - 1, y + h - 1)}),
+    triangle(p,
+             QPolygon({QPoint(x, y + h - 1), QPoint(x + w / 2 - 1, y + 3),
+                       QPoint(x + w - 1, y + h - 1)}),
              Green);
 }
 
@@ -60,8 +61,9 @@ void scrollArrow(QPainter &p, int x, int y, bool horizontal, bool forward)
     bevel(p, x, y, horizontal ? 6 : 7, horizontal ? 7 : 6);
     const int a = forward ? 2 : 4, b = forward ? 4 : 2;
     triangle(p,
-             horizontal ? QPolygon({QPoint(x + a, y + 1), QPoint(x + b, y + 3), QPoint(x + a, y + 5)})
-                        : QPolygon({QPoint(x + 1, y + a), QPoint(x + 3, y + b), QPoint(x + 5, y + a)}),
+             horizontal
+                 ? QPolygon({QPoint(x + a, y + 1), QPoint(x + b, y + 3), QPoint(x + a, y + 5)})
+                 : QPolygon({QPoint(x + 1, y + a), QPoint(x + 3, y + b), QPoint(x + 5, y + a)}),
              Black);
 }
 
@@ -70,8 +72,9 @@ void paint(QPainter &p, int tool)
     p.setRenderHint(QPainter::Antialiasing, false);
     switch (tool) {
     case 0: // the pointer: the arrow of the mouse
-        triangle(p, QPolygon({QPoint(8, 3), QPoint(8, 17), QPoint(11, 14), QPoint(14, 19),
-                              QPoint(16, 18), QPoint(13, 13), QPoint(17, 13)}),
+        triangle(p,
+                 QPolygon({QPoint(8, 3), QPoint(8, 17), QPoint(11, 14), QPoint(14, 19),
+                           QPoint(16, 18), QPoint(13, 13), QPoint(17, 13)}),
                  Black);
         break;
     case 1: // picture box: a picture in a sunken frame
@@ -196,12 +199,14 @@ void paint(QPainter &p, int tool)
         }
         break;
     case 15: // file list box: a page with a folded corner and lines
-        triangle(p, QPolygon({QPoint(5, 2), QPoint(14, 2), QPoint(19, 7), QPoint(19, 20),
-                              QPoint(5, 20)}),
-                 Black);
-        triangle(p, QPolygon({QPoint(6, 3), QPoint(13, 3), QPoint(18, 8), QPoint(18, 19),
-                              QPoint(6, 19)}),
-                 White);
+        triangle(
+            p,
+            QPolygon({QPoint(5, 2), QPoint(14, 2), QPoint(19, 7), QPoint(19, 20), QPoint(5, 20)}),
+            Black);
+        triangle(
+            p,
+            QPolygon({QPoint(6, 3), QPoint(13, 3), QPoint(18, 8), QPoint(18, 19), QPoint(6, 19)}),
+            White);
         frame(p, 13, 3, 6, 6, Black);
         for (int y = 10; y < 18; y += 3)
             fill(p, 8, y, 8, 1, Dark);
@@ -277,14 +282,16 @@ private:
 
 const QStringList &toolboxTools()
 {
-    static const QStringList tools{
-        QLatin1String(kPointerTool), QStringLiteral("PictureBox"),   QStringLiteral("Label"),
-        QStringLiteral("TextBox"),   QStringLiteral("Frame"),        QStringLiteral("CommandButton"),
-        QStringLiteral("CheckBox"),  QStringLiteral("OptionButton"), QStringLiteral("ComboBox"),
-        QStringLiteral("ListBox"),   QStringLiteral("HScrollBar"),   QStringLiteral("VScrollBar"),
-        QStringLiteral("Timer"),     QStringLiteral("DriveListBox"), QStringLiteral("DirListBox"),
-        QStringLiteral("FileListBox"), QStringLiteral("Shape"),      QStringLiteral("Line"),
-        QStringLiteral("Image"),     QStringLiteral("Data")};
+    static const QStringList tools{QLatin1String(kPointerTool),  QStringLiteral("PictureBox"),
+                                   QStringLiteral("Label"),      QStringLiteral("TextBox"),
+                                   QStringLiteral("Frame"),      QStringLiteral("CommandButton"),
+                                   QStringLiteral("CheckBox"),   QStringLiteral("OptionButton"),
+                                   QStringLiteral("ComboBox"),   QStringLiteral("ListBox"),
+                                   QStringLiteral("HScrollBar"), QStringLiteral("VScrollBar"),
+                                   QStringLiteral("Timer"),      QStringLiteral("DriveListBox"),
+                                   QStringLiteral("DirListBox"), QStringLiteral("FileListBox"),
+                                   QStringLiteral("Shape"),      QStringLiteral("Line"),
+                                   QStringLiteral("Image"),      QStringLiteral("Data")};
     return tools;
 }
 

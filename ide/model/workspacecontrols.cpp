@@ -115,7 +115,12 @@ QList<ControlNode *> WorkspaceData::pasteControls(Document &doc, ControlNode &co
             return u->className.compare(cls, Qt::CaseInsensitive) == 0;
         });
         PlannedName p{s->name(), s->index()};
-        if (!same.isEmpty() && sameClass && same.first()->index) {
+        const bool pastedArray = std::all_of(same.begin(), same.end(), [&](const NameInUse *u) {
+            return !u->existing && u->index && u->index != s->index();
+        });
+        if (!same.isEmpty() && sameClass && pastedArray && s->index()) {
+            // Elements of an array pasted together keep their indexes.
+        } else if (!same.isEmpty() && sameClass && same.first()->index) {
             int next = 0;
             for (const NameInUse *u : same)
                 next = std::max(next, u->index.value_or(0) + 1);

@@ -100,8 +100,8 @@ void MainWindow::createEditMenu(QMenu *edit)
             route(&QPlainTextEdit::cut, &QLineEdit::cut, &ControlCommands::cut));
     connect(addCommand(edit, tr("&Copy"), "copy", QKeySequence::Copy), &QAction::triggered, this,
             route(&QPlainTextEdit::copy, &QLineEdit::copy, &ControlCommands::copy));
-    connect(addCommand(edit, tr("&Paste"), "paste", QKeySequence::Paste), &QAction::triggered,
-            this, route(&QPlainTextEdit::paste, &QLineEdit::paste, &ControlCommands::paste));
+    connect(addCommand(edit, tr("&Paste"), "paste", QKeySequence::Paste), &QAction::triggered, this,
+            route(&QPlainTextEdit::paste, &QLineEdit::paste, &ControlCommands::paste));
     QAction *del = addCommand(edit, tr("De&lete"), "delete", QKeySequence(Qt::Key_Delete));
     connect(del, &QAction::triggered, this, [this] {
         if (auto *line = qobject_cast<QLineEdit *>(QApplication::focusWidget()))

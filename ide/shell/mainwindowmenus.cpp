@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 
 // The main window's menus, and the Add-Ins menu that follows the add-ins connected.

@@ -76,8 +76,8 @@ std::optional<Workspace::SaveTargets> ProjectCommands::askSaveTargets()
         const QString kind = d.kind == DocumentKind::Module  ? tr("Basic Files")
                              : d.kind == DocumentKind::Class ? tr("Class Files")
                                                              : tr("Form Files");
-        const QString path = ask(tr("Save File As"),
-                                 QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix), suffix, d.name);
+        const QString path = ask(
+            tr("Save File As"), QStringLiteral("%1 (*.%2)|*.%2").arg(kind, suffix), suffix, d.name);
         if (path.isEmpty())
             return std::nullopt;
         targets.files.insert(d.id, path);

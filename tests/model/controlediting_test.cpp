@@ -46,8 +46,9 @@ TEST_F(ControlEditingTest, CutPasteUndoAndRedoEachOneStep)
     EXPECT_FALSE(keys().contains("Frame1>Option1(0)"));
 
     QStringList asked;
-    EXPECT_EQ(ws.pasteControls(form, {}, frame, 0, 0, answer(Workspace::NameClash::NewName, &asked)),
-              QStringList{"Frame1"});
+    EXPECT_EQ(
+        ws.pasteControls(form, {}, frame, 0, 0, answer(Workspace::NameClash::NewName, &asked)),
+        QStringList{"Frame1"});
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(ws.selection(), QStringList{"Frame1"});
     EXPECT_EQ(ws.copyControls(form, {"Frame1"}), frame);
@@ -68,9 +69,9 @@ TEST_F(ControlEditingTest, APastedNameInUseAsksAndMakesAnArrayOrTakesTheNextName
 {
     const QString button = ws.copyControls(form, {"Command1"});
     QStringList asked;
-    EXPECT_EQ(ws.pasteControls(form, {}, button, 120, 120,
-                               answer(Workspace::NameClash::NewName, &asked)),
-              QStringList{"Command2"});
+    EXPECT_EQ(
+        ws.pasteControls(form, {}, button, 120, 120, answer(Workspace::NameClash::NewName, &asked)),
+        QStringList{"Command2"});
     EXPECT_EQ(asked, QStringList{"Command1"});
     EXPECT_EQ(ws.property(form, "Command2", "Caption"), Value("Command1"));
     EXPECT_EQ(ws.property(form, "Command2", "Left"), Value(qint32(240)));
@@ -87,10 +88,11 @@ TEST_F(ControlEditingTest, APastedNameInUseAsksAndMakesAnArrayOrTakesTheNextName
     EXPECT_EQ(asked.size(), 2);
     EXPECT_TRUE(keys().contains("Frame1>Command1(2)"));
     ws.save();
-    EXPECT_TRUE(read("Form1.frm").contains("      Caption         =   \"Command1\"\r\n"
-                                           "      Height          =   495\r\n"
-                                           "      Index           =   0\r\n"
-                                           "      Left            =   120\r\n"));
+    EXPECT_TRUE(read("Form1.frm")
+                    .contains("      Caption         =   \"Command1\"\r\n"
+                              "      Height          =   495\r\n"
+                              "      Index           =   0\r\n"
+                              "      Left            =   120\r\n"));
 }
 
 TEST_F(ControlEditingTest, CopiesGoBetweenFormsWithTheirChildrenAndNoCode)
