@@ -10,7 +10,7 @@ packages=(
     xvfb xauth imagemagick fonts-dejavu-core dbus at-spi2-core poppler-utils
     dpkg-dev desktop-file-utils
     lintian appstream
-    openbox x11-utils libxcb1-dev
+    openbox x11-utils libxcb1-dev python3-pyatspi
 )
 
 missing=()

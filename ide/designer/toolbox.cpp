@@ -27,6 +27,7 @@ Toolbox::Toolbox(QWidget *parent) : QWidget(parent), m_group(new QButtonGroup(th
         b->setObjectName(QStringLiteral("tool") + tools[i]);
         b->setIcon(toolboxIcon(tools[i]));
         b->setIconSize(QSize(24, 22));
+        b->setFixedSize(36, 32);
         b->setCheckable(true);
         b->setAutoRaise(false);
         b->setToolTip(tools[i]);

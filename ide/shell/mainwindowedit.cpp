@@ -42,8 +42,7 @@ void MainWindow::createToolbox()
     dock->setObjectName(QStringLiteral("toolboxDock"));
     dock->setAccessibleName(tr("Toolbox"));
     dock->setWidget(m_toolbox);
-    dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                      QDockWidget::DockWidgetFloatable);
+    dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
     connect(m_toolbox, &Toolbox::addRequested, this, [this](const QString &cls) {
         if (!m_controls->hasForm()) {

@@ -1,92 +1,11 @@
 // vbhost with the add-in on an X server of its own under a real window manager (openbox).
-#include <QDeadlineTimer>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QThread>
-#include <gtest/gtest.h>
+#include "desktop.h"
 
 namespace {
 
-const char *const ToolWindow = "^ Vantix Software: Tolvar Add-In 2.0$";
-QTemporaryDir home;
-QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+using namespace desktop;
 
-// Runs a shell command on the test's display; what it printed.
-QString sh(const QString &command)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start("sh", {"-c", command});
-    p.waitForFinished(30000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError()).trimmed();
-}
-
-bool waitFor(const std::function<bool()> &done)
-{
-    for (QDeadlineTimer deadline(60000); !deadline.hasExpired(); QThread::msleep(100)) {
-        if (done())
-            return true;
-    }
-    return false;
-}
-
-QList<qulonglong> ids(const QString &text)
-{
-    QList<qulonglong> result;
-    for (const auto &m : QRegularExpression("0x[0-9a-f]+").globalMatch(text))
-        result << m.captured().toULongLong(nullptr, 16);
-    return result;
-}
-
-QString window(const QString &title)
-{
-    return sh("xdotool search --name '" + title + "' | head -n 1");
-}
-
-class Desktop : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        env.insert("XDG_RUNTIME_DIR", home.path());
-        env.insert("WINDIR", home.filePath("windows"));
-        env.insert("TOLVAR_FAKE_UI", home.filePath("ui.log"));
-        env.remove("QT_QPA_PLATFORM");
-        server.start("Xvfb",
-                     {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
-        ASSERT_TRUE(server.waitForReadyRead(30000));
-        env.insert("DISPLAY", ':' + QString(server.readAllStandardOutput().trimmed()));
-        wm.setProcessEnvironment(env);
-        wm.start("openbox", {});
-        ASSERT_TRUE(waitFor(
-            [] { return !sh("xprop -root _NET_SUPPORTING_WM_CHECK").contains("not found"); }));
-        sh(R"(cp "$TOLVAR_SOURCE_DIR"/examples/Demo/* "$XDG_RUNTIME_DIR" && "$TOLVAR_ADDIN_DIR/tolvar")");
-        vbhost.setProcessEnvironment(env);
-        vbhost.setStandardErrorFile(home.filePath("stderr.txt"));
-        vbhost.start(env.value("TOLVAR_BUILD_DIR") + "/bin/vbhost",
-                     {home.filePath("Demo.vbp"), "--addin", "VantixTolvarAddIn.connect", "--choose",
-                      "Vantix Software's Tolvar Add-In"});
-        ASSERT_TRUE(waitFor([] { return !window(ToolWindow).isEmpty(); }));
-    }
-    void TearDown() override
-    {
-        for (QProcess *p : {&vbhost, &wm, &server}) {
-            p->terminate();
-            p->waitForFinished();
-        }
-    }
-    QProcess server, wm, vbhost;
-};
-
-[[maybe_unused]] const auto *desktop = ::testing::AddGlobalTestEnvironment(new Desktop);
-
-void clickToolButton(int k)
-{
-    sh(QString("xdotool windowactivate --sync %1 mousemove --window %1 %2 45 click 1")
-           .arg(window(ToolWindow))
-           .arg((75 + 480 * k - 240) / 15));
-}
+[[maybe_unused]] const auto *environment = ::testing::AddGlobalTestEnvironment(new Desktop);
 
 struct OwnedCase
 {
