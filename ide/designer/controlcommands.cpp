@@ -79,9 +79,11 @@ void ControlCommands::paste()
     const int form = m_workspace.activeForm();
     const QString container = pasteContainer();
     const QString target = controlSource(form, container);
+    // Copies land one grid step from where they were copied; in another container, at its
+    // top-left corner as the environment puts them. Each further paste goes one step on.
     int &count = m_pastes[target + u'\n' + clip->text];
-    const int steps = ++count - (clip->source == target ? 0 : 1);
-    const double offset = double(steps) * FormCanvas::kGridTwips;
+    const bool elsewhere = clip->source != target;
+    const double offset = double(++count - (elsewhere ? 1 : 0)) * FormCanvas::kGridTwips;
     const auto ask = [this](const QString &name) {
         const int answer =
             m_services.MsgBox(controlArrayQuestion(name),
@@ -91,7 +93,7 @@ void ControlCommands::paste()
     };
     try {
         const QStringList keys =
-            m_workspace.pasteControls(form, container, clip->text, offset, offset, ask);
+            m_workspace.pasteControls(form, container, clip->text, elsewhere, offset, offset, ask);
         emit status(tr("Pasted %1").arg(keys.join(QStringLiteral(", "))));
     } catch (const automation::Error &) {
         emit status(tr("The clipboard holds no controls that can be pasted"));

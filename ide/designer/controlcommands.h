@@ -29,8 +29,9 @@ public:
 
     void cut();
     void copy();
-    // Into the selected frame or picture box, else the form; each further paste of the same
-    // controls lands one grid step further down and right, so copies never hide each other.
+    // Into the selected frame or picture box, else the form: one grid step down and right of
+    // the originals, or at the top-left corner of another container; each further paste of the
+    // same controls one step further, so copies never hide each other.
     void paste();
     void remove();
     void selectAll();

@@ -208,13 +208,14 @@ public:
     // Asked about a pasted control whose name a control of the same class already has.
     using ClashQuestion = std::function<NameClash(const QString &name)>;
     // Adds copies of the blocks of copyControls() text into the container, moved by dx, dy
-    // twips, with every property kept but TabIndex, which continues the form's. A name in use
+    // twips (from the container's top-left corner when atCorner is set, else from where they
+    // were), with every property kept but TabIndex, which continues the form's. A name in use
     // by a control array joins the array; in use by one control of the same class, ask
     // decides (every question comes before any change); otherwise the class's next free name
     // is taken. The copies become the selection; returns their keys. Throws 5 for text that
     // is not such blocks.
     QStringList pasteControls(int formId, const QString &containerKey, const QString &text,
-                              double dx, double dy, const ClashQuestion &ask);
+                              bool atCorner, double dx, double dy, const ClashQuestion &ask);
     // Draws the controls over (or under) the others of their containers.
     void bringToFront(int formId, const QStringList &keys);
     void sendToBack(int formId, const QStringList &keys);

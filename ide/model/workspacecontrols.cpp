@@ -61,8 +61,8 @@ struct NameInUse
 } // namespace
 
 QList<ControlNode *> WorkspaceData::pasteControls(Document &doc, ControlNode &container,
-                                                  const QString &text, double dx, double dy,
-                                                  const Workspace::ClashQuestion &ask,
+                                                  const QString &text, bool atCorner, double dx,
+                                                  double dy, const Workspace::ClashQuestion &ask,
                                                   Origin origin)
 {
     const CodePage cp = doc.file->codePage();
@@ -141,6 +141,25 @@ QList<ControlNode *> WorkspaceData::pasteControls(Document &doc, ControlNode &co
         planned << p;
     }
 
+    if (atCorner) {
+        // The group's top-left corner goes to the container's.
+        double left = 0, top = 0;
+        bool first = true;
+        for (const ControlNode *t : tops) {
+            const bool line = t->shortClassName().compare(u"Line", Qt::CaseInsensitive) == 0;
+            const auto at = [&](const char *a, const char *b) {
+                const double x = storedNumber(*t, QString::fromLatin1(a)).value_or(0);
+                return line ? std::min(x, storedNumber(*t, QString::fromLatin1(b)).value_or(0)) : x;
+            };
+            const double l = line ? at("X1", "X2") : at("Left", "Left");
+            const double tp = line ? at("Y1", "Y2") : at("Top", "Top");
+            left = first ? l : std::min(left, l);
+            top = first ? tp : std::min(top, tp);
+            first = false;
+        }
+        dx -= left;
+        dy -= top;
+    }
     beginChange(origin, &doc);
     for (ControlNode *n : becomeFirstElement)
         n->setProperty(QStringLiteral("Index"), QStringLiteral("0"));
@@ -228,7 +247,7 @@ QString Workspace::copyControls(int formId, const QStringList &keys) const
 }
 
 QStringList Workspace::pasteControls(int formId, const QString &containerKey, const QString &text,
-                                     double dx, double dy, const ClashQuestion &ask)
+                                     bool atCorner, double dx, double dy, const ClashQuestion &ask)
 {
     Document &doc = d->formForDesigner(formId);
     ControlNode *container = d->nodeForKey(doc, containerKey);
@@ -236,7 +255,7 @@ QStringList Workspace::pasteControls(int formId, const QString &containerKey, co
         throw automation::Error::invalidCall();
     QStringList keys;
     for (const ControlNode *n :
-         d->pasteControls(doc, *container, text, dx, dy, ask, UndoStep::Origin::Designer))
+         d->pasteControls(doc, *container, text, atCorner, dx, dy, ask, UndoStep::Origin::Designer))
         keys << d->keyOf(*n);
     return keys;
 }

@@ -162,7 +162,8 @@ public:
     void insertFile(Document &doc, const QString &path, Origin origin);
     void removeControls(Document &doc, const QList<ControlNode *> &nodes, Origin origin);
     QList<ControlNode *> pasteControls(Document &doc, ControlNode &container,
-                                       const QString &text, double dx, double dy,
+                                       const QString &text, bool atCorner, double dx,
+                                       double dy,
                                        const Workspace::ClashQuestion &ask, Origin origin);
     void restack(Document &doc, const QList<ControlNode *> &nodes, bool toFront, Origin origin);
     int nextTabIndex(const Document &doc) const;

@@ -46,9 +46,9 @@ TEST_F(ControlEditingTest, CutPasteUndoAndRedoEachOneStep)
     EXPECT_FALSE(keys().contains("Frame1>Option1(0)"));
 
     QStringList asked;
-    EXPECT_EQ(
-        ws.pasteControls(form, {}, frame, 0, 0, answer(Workspace::NameClash::NewName, &asked)),
-        QStringList{"Frame1"});
+    EXPECT_EQ(ws.pasteControls(form, {}, frame, false, 0, 0,
+                               answer(Workspace::NameClash::NewName, &asked)),
+              QStringList{"Frame1"});
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(ws.selection(), QStringList{"Frame1"});
     EXPECT_EQ(ws.copyControls(form, {"Frame1"}), frame);
@@ -69,20 +69,20 @@ TEST_F(ControlEditingTest, APastedNameInUseAsksAndMakesAnArrayOrTakesTheNextName
 {
     const QString button = ws.copyControls(form, {"Command1"});
     QStringList asked;
-    EXPECT_EQ(
-        ws.pasteControls(form, {}, button, 120, 120, answer(Workspace::NameClash::NewName, &asked)),
-        QStringList{"Command2"});
+    EXPECT_EQ(ws.pasteControls(form, {}, button, false, 120, 120,
+                               answer(Workspace::NameClash::NewName, &asked)),
+              QStringList{"Command2"});
     EXPECT_EQ(asked, QStringList{"Command1"});
     EXPECT_EQ(ws.property(form, "Command2", "Caption"), Value("Command1"));
     EXPECT_EQ(ws.property(form, "Command2", "Left"), Value(qint32(240)));
     EXPECT_EQ(ws.property(form, "Command2", "TabIndex"), Value(qint32(5)));
 
-    EXPECT_EQ(ws.pasteControls(form, {}, button, 0, 0,
+    EXPECT_EQ(ws.pasteControls(form, {}, button, false, 0, 0,
                                answer(Workspace::NameClash::ControlArray, &asked)),
               QStringList{"Command1(1)"});
     EXPECT_TRUE(keys().contains("Command1(0)"));
     // An array takes further copies as its next elements without asking.
-    EXPECT_EQ(ws.pasteControls(form, "Frame1", button, 0, 0,
+    EXPECT_EQ(ws.pasteControls(form, "Frame1", button, false, 0, 0,
                                answer(Workspace::NameClash::NewName, &asked)),
               QStringList{"Command1(2)"});
     EXPECT_EQ(asked.size(), 2);
@@ -100,15 +100,18 @@ TEST_F(ControlEditingTest, CopiesGoBetweenFormsWithTheirChildrenAndNoCode)
     const QString frame = ws.copyControls(form, {"Frame1", "Option1(0)"});
     const int other = ws.addNewMember(vbhost::DocumentKind::Form);
     QStringList asked;
-    ws.pasteControls(other, {}, frame, 0, 0, answer(Workspace::NameClash::NewName, &asked));
+    ws.pasteControls(other, {}, frame, true, 0, 0, answer(Workspace::NameClash::NewName, &asked));
     EXPECT_TRUE(asked.isEmpty());
-    // Every property comes along but the tab order, which continues the form's.
+    // Every property comes along but the tab order, which continues the form's; the frame
+    // goes to the form's top-left corner.
     EXPECT_EQ(ws.copyControls(other, {"Frame1"}),
               QString(frame)
                   .replace("TabIndex        =   3", "TabIndex        =   0")
-                  .replace("TabIndex        =   4", "TabIndex        =   1"));
+                  .replace("TabIndex        =   4", "TabIndex        =   1")
+                  .replace("Left            =   1560", "Left            =   0")
+                  .replace("Top             =   960", "Top             =   0"));
     EXPECT_EQ(ws.code(other), QString());
-    expectError(5, [&] { ws.pasteControls(other, {}, "Not a control", 0, 0, {}); });
+    expectError(5, [&] { ws.pasteControls(other, {}, "Not a control", false, 0, 0, {}); });
 }
 
 TEST_F(ControlEditingTest, DeletingAFrameTakesItsChildrenAndUndoBringsThemBack)
@@ -146,7 +149,7 @@ TEST_F(ControlEditingTest, RedoDoesAnAddInActionAgainAsOneStep)
     ws.redo();
     EXPECT_EQ(prop(timer, "Interval"), Value(qint32(500))); // the add-in's object works again
     ws.undo();
-    ws.pasteControls(form, {}, ws.copyControls(form, {"Text1"}), 0, 0,
+    ws.pasteControls(form, {}, ws.copyControls(form, {"Text1"}), false, 0, 0,
                      [](const QString &) { return Workspace::NameClash::NewName; });
     EXPECT_FALSE(ws.canRedo()); // a new change ends what could be redone
 }

@@ -171,11 +171,15 @@ TEST_F(DesignerTest, CopiesGoToAnotherFormThroughTheSystemClipboard)
     window->openDesigner(options);
     window->findChild<QAction *>("paste")->trigger();
     EXPECT_EQ(ws().selection(), QStringList{"fraShipping"});
-    const auto withoutTabOrder = [](QString text) {
-        return text.remove(QRegularExpression("[ ]*TabIndex[^\r]*\r\n")).toStdString();
+    // Where it was copied from, it lands at the top-left corner.
+    EXPECT_EQ(twipsOf(options, "fraShipping", "Left"), 0);
+    EXPECT_EQ(twipsOf(options, "fraShipping", "Top"), 0);
+    const auto blockWithoutPlaces = [](QString text) {
+        return text.remove(QRegularExpression("(TabIndex|\n      Left|\n      Top)[^\r]*\r"))
+            .toStdString();
     };
-    EXPECT_EQ(withoutTabOrder(ws().copyControls(options, {"fraShipping"})),
-              withoutTabOrder(ws().copyControls(formId, {"fraShipping"})));
+    EXPECT_EQ(blockWithoutPlaces(ws().copyControls(options, {"fraShipping"})),
+              blockWithoutPlaces(ws().copyControls(formId, {"fraShipping"})));
 }
 
 TEST_F(DesignerTest, NewProjectAndAddFormAreSavedWhereTheFileDialogsSay)

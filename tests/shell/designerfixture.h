@@ -94,9 +94,10 @@ protected:
         return names;
     }
 
-    double twips(const QString &key, const char *name)
+    double twips(const QString &key, const char *name) { return twipsOf(formId, key, name); }
+    double twipsOf(int form, const QString &key, const char *name)
     {
-        return ws().property(formId, key, name).toDouble();
+        return ws().property(form, key, name).toDouble();
     }
 
     QTemporaryDir dir;
