@@ -67,6 +67,22 @@ void scrollArrow(QPainter &p, int x, int y, bool horizontal, bool forward)
              Black);
 }
 
+// A scroll bar with its two arrows and its box, drawn across; a vertical one is the same turned.
+void scrollBar(QPainter &p, bool across)
+{
+    const auto place = [across](int along, int aside, int length, int width) {
+        return across ? QRect(along, aside, length, width) : QRect(aside, along, width, length);
+    };
+    p.fillRect(place(1, 8, 22, 7), QColor(224, 224, 224));
+    for (int along : {1, 17}) {
+        const QRect r = place(along, 8, 6, 7);
+        scrollArrow(p, r.x(), r.y(), across, along > 1);
+    }
+    const QRect box = place(9, 8, 5, 7);
+    fill(p, box.x(), box.y(), box.width(), box.height(), Grey);
+    bevel(p, box.x(), box.y(), box.width(), box.height());
+}
+
 void paint(QPainter &p, int tool)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -154,18 +170,8 @@ void paint(QPainter &p, int tool)
         frame(p, 16, 3, 5, 17, Dark);
         break;
     case 10: // horizontal scroll bar
-        fill(p, 1, 8, 22, 7, QColor(224, 224, 224));
-        scrollArrow(p, 1, 8, true, false);
-        scrollArrow(p, 17, 8, true, true);
-        fill(p, 9, 8, 5, 7, Grey);
-        bevel(p, 9, 8, 5, 7);
-        break;
     case 11: // vertical scroll bar
-        fill(p, 9, 0, 7, 22, QColor(224, 224, 224));
-        scrollArrow(p, 9, 0, false, false);
-        scrollArrow(p, 9, 16, false, true);
-        fill(p, 9, 8, 7, 5, Grey);
-        bevel(p, 9, 8, 7, 5);
+        scrollBar(p, tool == 10);
         break;
     case 12: // timer: a stopwatch
         p.setRenderHint(QPainter::Antialiasing, true);

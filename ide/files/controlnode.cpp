@@ -252,7 +252,7 @@ void ControlNode::setProperty(const QString &name, const QString &valueText)
 size_t ControlNode::newPropertyPlace(const QString &name) const
 {
     // The designer writes properties (and BeginProperty blocks) in alphabetical order; a block
-    // written otherwise gets new lines at its end.
+    // written otherwise, and a class module's, gets new lines at its end.
     size_t end = 0;
     size_t sortedAt = 0;
     bool found = false;
@@ -273,7 +273,7 @@ size_t ControlNode::newPropertyPlace(const QString &name) const
         }
         end = k + 1;
     }
-    return sorted && found ? sortedAt : end;
+    return sorted && found && !m_className.isEmpty() ? sortedAt : end;
 }
 
 bool ControlNode::removeProperty(const QString &name)

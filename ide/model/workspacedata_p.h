@@ -161,9 +161,8 @@ public:
                          Origin origin);
     void insertFile(Document &doc, const QString &path, Origin origin);
     void removeControls(Document &doc, const QList<ControlNode *> &nodes, Origin origin);
-    QList<ControlNode *> pasteControls(Document &doc, ControlNode &container,
-                                       const QString &text, bool atCorner, double dx,
-                                       double dy,
+    QList<ControlNode *> pasteControls(Document &doc, ControlNode &container, const QString &text,
+                                       bool atCorner, double dx, double dy,
                                        const Workspace::ClashQuestion &ask, Origin origin);
     void restack(Document &doc, const QList<ControlNode *> &nodes, bool toFront, Origin origin);
     int nextTabIndex(const Document &doc) const;
@@ -191,6 +190,8 @@ private:
     std::unique_ptr<Document> restoreDocument(int id, const UndoStep::DocumentState &s);
     UndoStep::DocumentState snapshot(const Document &doc) const;
     UndoStep inverseOf(const UndoStep &step) const;
+    // Takes the last step of from back, and puts what it replaced on to.
+    void replay(QList<UndoStep> &from, QList<UndoStep> &to);
     bool applyStep(const UndoStep &step); // false when a state could not be read back
     Document &addNewDocument(DocumentKind kind, FormFile file, Origin origin);
 };

@@ -150,27 +150,24 @@ UndoStep WorkspaceData::inverseOf(const UndoStep &step) const
 
 void WorkspaceData::undo()
 {
-    closeStep();
-    if (undoStack.isEmpty() || !project)
-        return;
-    UndoStep inverse = inverseOf(undoStack.last());
-    if (!applyStep(undoStack.takeLast()))
-        return;
-    redoStack.append(std::move(inverse));
-    emit q->undoChanged(!undoStack.isEmpty());
-    emit q->redoChanged(true);
+    replay(undoStack, redoStack);
 }
 
 void WorkspaceData::redo()
 {
+    replay(redoStack, undoStack);
+}
+
+void WorkspaceData::replay(QList<UndoStep> &from, QList<UndoStep> &to)
+{
     closeStep();
-    if (redoStack.isEmpty() || !project)
+    if (from.isEmpty() || !project)
         return;
-    UndoStep inverse = inverseOf(redoStack.last());
-    if (!applyStep(redoStack.takeLast()))
+    UndoStep inverse = inverseOf(from.last());
+    if (!applyStep(from.takeLast()))
         return;
-    undoStack.append(std::move(inverse));
-    emit q->undoChanged(true);
+    to.append(std::move(inverse));
+    emit q->undoChanged(!undoStack.isEmpty());
     emit q->redoChanged(!redoStack.isEmpty());
 }
 

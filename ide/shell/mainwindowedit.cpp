@@ -7,6 +7,7 @@
 #include "ide/model/workspace.h"
 #include "platform/ui/services.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
@@ -69,14 +70,15 @@ QPlainTextEdit *MainWindow::activeTextEditor() const
 
 void MainWindow::createEditMenu(QMenu *edit)
 {
-    // Text in an editor takes the command; otherwise it works on the controls of the form.
+    // Text in an editor takes the command; otherwise it works on the controls of the form,
+    // unless the explorer or the property list has the keyboard.
     const auto route = [this](auto onText, auto onLine, auto onControls) {
         return [this, onText, onLine, onControls] {
             if (auto *line = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
                 (line->*onLine)();
             else if (QPlainTextEdit *text = activeTextEditor())
                 (text->*onText)();
-            else
+            else if (!qobject_cast<QAbstractItemView *>(QApplication::focusWidget()))
                 (m_controls->*onControls)();
         };
     };
@@ -107,7 +109,7 @@ void MainWindow::createEditMenu(QMenu *edit)
             line->del();
         else if (QPlainTextEdit *text = activeTextEditor())
             text->textCursor().removeSelectedText();
-        else
+        else if (!qobject_cast<QAbstractItemView *>(QApplication::focusWidget()))
             m_controls->remove();
     });
     connect(addCommand(edit, tr("Select &All"), "selectAll", QKeySequence::SelectAll),

@@ -177,9 +177,12 @@ TEST(FormEditTest, NewPropertyFollowsTheBlocksPadding)
     f.findControl("fraMiddle")
         ->setProperty(QStringLiteral("WhatsThisHelpID"), QStringLiteral("12"));
     const QByteArray bytes = f.toBytes();
-    EXPECT_TRUE(bytes.contains("         Width           =   4215\r\n"
+    // In their alphabetical places, as the designer writes a block.
+    EXPECT_TRUE(bytes.contains("         TabIndex        =   1\r\n"
                                "         Tag             =   \"t\"\r\n"
+                               "         Top             =   360\r\n"
                                "         WhatsThisHelpID =   12\r\n"
+                               "         Width           =   4215\r\n"
                                "         Begin VB.Frame fraInner \r\n"));
 
     FormFile cls = FormFile::load(fixtures::path(QStringLiteral("vb4class.cls")));
