@@ -4,6 +4,7 @@
 #include "ide/designer/classicdraw.h"
 #include "ide/designer/designfonts.h"
 #include "ide/files/formfile.h"
+#include "ide/files/propertyvalue.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/twips.h"
 
@@ -64,6 +65,8 @@ void FormCanvas::reload()
     QList<int> infoIndex; // the control's place among the form's controls and menus
     QHash<QString, int> indexOfKey;
     const QList<ControlInfo> infos = m_workspace.controls(m_formId);
+    const FormFile *file = m_workspace.formFile(m_formId);
+    const QList<ControlNode *> nodes = file ? file->controls() : QList<ControlNode *>();
     for (const ControlInfo &info : infos) {
         if (info.isMenu)
             continue;
@@ -73,10 +76,13 @@ void FormCanvas::reload()
         c.className = info.className.section(QLatin1Char('.'), -1);
         c.parent = indexOfKey.value(info.parentKey.toLower(), -1);
         if (isClass(c, "Line")) {
-            const double x1 = numberProperty(m_workspace, m_formId, info.key, "X1", 0);
-            const double y1 = numberProperty(m_workspace, m_formId, info.key, "Y1", 0);
-            const double x2 = numberProperty(m_workspace, m_formId, info.key, "X2", 0);
-            const double y2 = numberProperty(m_workspace, m_formId, info.key, "Y2", 0);
+            // From the file: the control list keeps no direction.
+            const ControlNode *node = nodes.value(infoIndex.last());
+            const auto coordinate = [node](const char *name) {
+                return node ? parseNumber(node->propertyText(QLatin1String(name))).value_or(0) : 0;
+            };
+            const double x1 = coordinate("X1"), y1 = coordinate("Y1");
+            const double x2 = coordinate("X2"), y2 = coordinate("Y2");
             c.bounds = QRectF(x1, y1, x2 - x1, y2 - y1);
             c.isLine = true;
         } else {
@@ -85,7 +91,7 @@ void FormCanvas::reload()
         indexOfKey.insert(info.key.toLower(), int(controls.size()));
         controls << c;
     }
-    readLooks(controls, infoIndex);
+    readLooks(controls, infoIndex, nodes);
     m_layout = DesignLayout(controls, tpp);
     double w = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ClientWidth"), -1);
     double h = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ClientHeight"), -1);
@@ -107,12 +113,12 @@ void FormCanvas::reload()
     emit lookChanged();
 }
 
-void FormCanvas::readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex)
+void FormCanvas::readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex,
+                           const QList<ControlNode *> &nodes)
 {
     const double tpp = ui::twipsPerPixel();
     const FormFile *file = m_workspace.formFile(m_formId);
     const QString source = m_workspace.sourcePath(m_formId);
-    const QList<ControlNode *> nodes = file ? file->controls() : QList<ControlNode *>();
     m_pictureCache.beginPass();
     m_formLook =
         file && file->root() ? vbhost::formLook(*file->root(), file->version()) : ControlLook();

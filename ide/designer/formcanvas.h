@@ -10,6 +10,7 @@
 
 namespace vbhost {
 
+class ControlNode;
 class Workspace;
 
 // The client area of a form being designed: controls drawn to scale from their twips. Click,
@@ -60,7 +61,8 @@ private:
     void paintControl(QPainter &p, int index, const QRect &r);
     void paintFormBackground(QPainter &p);
     // Reads every control's look and picture; sizes AutoSize labels to their captions.
-    void readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex);
+    void readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex,
+                   const QList<ControlNode *> &nodes);
     void paintHandles(QPainter &p, const QRect &r, bool reference);
     void moveSelection(int dxTwips, int dyTwips, int dwTwips, int dhTwips);
     void selectNeighbour(int step);
