@@ -11,62 +11,6 @@ namespace vbhost {
 
 namespace {
 
-enum class Field {
-    BackColor,
-    ForeColor,
-    FillColor,
-    BorderColor,
-    Alignment,
-    Appearance,
-    BackStyle,
-    BorderStyle,
-    BorderWidth,
-    FillStyle,
-    Shape,
-    Style,
-    Value,
-    AutoSize,
-    WordWrap,
-    Stretch,
-    Enabled,
-    ControlBox,
-    MinButton,
-    MaxButton,
-    Caption,
-    Text,
-    Picture,
-    Icon
-};
-
-const QHash<QString, Field> &fieldsByName()
-{
-    static const QHash<QString, Field> fields{{QStringLiteral("backcolor"), Field::BackColor},
-                                              {QStringLiteral("forecolor"), Field::ForeColor},
-                                              {QStringLiteral("fillcolor"), Field::FillColor},
-                                              {QStringLiteral("bordercolor"), Field::BorderColor},
-                                              {QStringLiteral("alignment"), Field::Alignment},
-                                              {QStringLiteral("appearance"), Field::Appearance},
-                                              {QStringLiteral("backstyle"), Field::BackStyle},
-                                              {QStringLiteral("borderstyle"), Field::BorderStyle},
-                                              {QStringLiteral("borderwidth"), Field::BorderWidth},
-                                              {QStringLiteral("fillstyle"), Field::FillStyle},
-                                              {QStringLiteral("shape"), Field::Shape},
-                                              {QStringLiteral("style"), Field::Style},
-                                              {QStringLiteral("value"), Field::Value},
-                                              {QStringLiteral("autosize"), Field::AutoSize},
-                                              {QStringLiteral("wordwrap"), Field::WordWrap},
-                                              {QStringLiteral("stretch"), Field::Stretch},
-                                              {QStringLiteral("enabled"), Field::Enabled},
-                                              {QStringLiteral("controlbox"), Field::ControlBox},
-                                              {QStringLiteral("minbutton"), Field::MinButton},
-                                              {QStringLiteral("maxbutton"), Field::MaxButton},
-                                              {QStringLiteral("caption"), Field::Caption},
-                                              {QStringLiteral("text"), Field::Text},
-                                              {QStringLiteral("picture"), Field::Picture},
-                                              {QStringLiteral("icon"), Field::Icon}};
-    return fields;
-}
-
 int wholeNumber(const QString &text, int fallback)
 {
     if (auto n = parseNumber(text))
@@ -85,86 +29,72 @@ quint32 colour(const QString &text, quint32 fallback)
     return fallback;
 }
 
-void apply(ControlLook &look, Field field, const QString &text)
+// Setters of one field of the look from a property's value text.
+using Setter = void (*)(ControlLook &, const QString &);
+
+template <quint32 ControlLook::*Member> void setColour(ControlLook &look, const QString &text)
 {
-    switch (field) {
-    case Field::BackColor:
-        look.backColour = colour(text, look.backColour);
-        break;
-    case Field::ForeColor:
-        look.foreColour = colour(text, look.foreColour);
-        break;
-    case Field::FillColor:
-        look.fillColour = colour(text, look.fillColour);
-        break;
-    case Field::BorderColor:
-        look.borderColour = colour(text, look.borderColour);
-        break;
-    case Field::Alignment:
-        look.alignment = wholeNumber(text, look.alignment);
-        break;
-    case Field::Appearance:
-        look.appearance = wholeNumber(text, look.appearance);
-        break;
-    case Field::BackStyle:
-        look.backStyle = wholeNumber(text, look.backStyle);
-        break;
-    case Field::BorderStyle:
-        look.borderStyle = wholeNumber(text, look.borderStyle);
-        break;
-    case Field::BorderWidth:
-        look.borderWidth = std::max(1, wholeNumber(text, look.borderWidth));
-        break;
-    case Field::FillStyle:
-        look.fillStyle = wholeNumber(text, look.fillStyle);
-        break;
-    case Field::Shape:
-        look.shape = wholeNumber(text, look.shape);
-        break;
-    case Field::Style:
-        look.style = wholeNumber(text, look.style);
-        break;
-    case Field::Value:
-        look.value = wholeNumber(text, look.value);
-        break;
-    case Field::AutoSize:
-        look.autoSize = wholeNumber(text, look.autoSize ? -1 : 0) != 0;
-        break;
-    case Field::WordWrap:
-        look.wordWrap = wholeNumber(text, look.wordWrap ? -1 : 0) != 0;
-        break;
-    case Field::Stretch:
-        look.stretch = wholeNumber(text, look.stretch ? -1 : 0) != 0;
-        break;
-    case Field::Enabled:
-        look.enabled = wholeNumber(text, look.enabled ? -1 : 0) != 0;
-        break;
-    case Field::ControlBox:
-        look.controlBox = wholeNumber(text, look.controlBox ? -1 : 0) != 0;
-        break;
-    case Field::MinButton:
-        look.minButton = wholeNumber(text, look.minButton ? -1 : 0) != 0;
-        break;
-    case Field::MaxButton:
-        look.maxButton = wholeNumber(text, look.maxButton ? -1 : 0) != 0;
-        break;
-    case Field::Caption:
-    case Field::Text: {
-        // A long text kept in the binary companion is not shown.
-        const QString shown = unquoteString(text).value_or(QString());
-        (field == Field::Caption ? look.caption : look.text) = shown;
-        break;
-    }
-    case Field::Picture:
-    case Field::Icon: {
-        const PropertyValue v = parsePropertyValue(text);
-        PictureRef ref;
-        if (v.kind == PropertyValue::Kind::FrxRef)
-            ref = {v.frxFile, v.frxOffset};
-        (field == Field::Picture ? look.picture : look.icon) = ref;
-        break;
-    }
-    }
+    look.*Member = colour(text, look.*Member);
+}
+
+template <int ControlLook::*Member> void setNumber(ControlLook &look, const QString &text)
+{
+    look.*Member = wholeNumber(text, look.*Member);
+}
+
+template <bool ControlLook::*Member> void setFlag(ControlLook &look, const QString &text)
+{
+    look.*Member = wholeNumber(text, look.*Member ? -1 : 0) != 0;
+}
+
+// A long text kept in the binary companion is not shown.
+template <QString ControlLook::*Member> void setText(ControlLook &look, const QString &text)
+{
+    look.*Member = unquoteString(text).value_or(QString());
+}
+
+template <PictureRef ControlLook::*Member> void setPicture(ControlLook &look, const QString &text)
+{
+    const PropertyValue v = parsePropertyValue(text);
+    look.*Member =
+        v.kind == PropertyValue::Kind::FrxRef ? PictureRef{v.frxFile, v.frxOffset} : PictureRef();
+}
+
+void setBorderWidth(ControlLook &look, const QString &text)
+{
+    look.borderWidth = std::max(1, wholeNumber(text, look.borderWidth));
+}
+
+// By property name in lower case.
+const QHash<QString, Setter> &settersByName()
+{
+    using L = ControlLook;
+    static const QHash<QString, Setter> setters{
+        {QStringLiteral("backcolor"), setColour<&L::backColour>},
+        {QStringLiteral("forecolor"), setColour<&L::foreColour>},
+        {QStringLiteral("fillcolor"), setColour<&L::fillColour>},
+        {QStringLiteral("bordercolor"), setColour<&L::borderColour>},
+        {QStringLiteral("alignment"), setNumber<&L::alignment>},
+        {QStringLiteral("appearance"), setNumber<&L::appearance>},
+        {QStringLiteral("backstyle"), setNumber<&L::backStyle>},
+        {QStringLiteral("borderstyle"), setNumber<&L::borderStyle>},
+        {QStringLiteral("borderwidth"), setBorderWidth},
+        {QStringLiteral("fillstyle"), setNumber<&L::fillStyle>},
+        {QStringLiteral("shape"), setNumber<&L::shape>},
+        {QStringLiteral("style"), setNumber<&L::style>},
+        {QStringLiteral("value"), setNumber<&L::value>},
+        {QStringLiteral("autosize"), setFlag<&L::autoSize>},
+        {QStringLiteral("wordwrap"), setFlag<&L::wordWrap>},
+        {QStringLiteral("stretch"), setFlag<&L::stretch>},
+        {QStringLiteral("enabled"), setFlag<&L::enabled>},
+        {QStringLiteral("controlbox"), setFlag<&L::controlBox>},
+        {QStringLiteral("minbutton"), setFlag<&L::minButton>},
+        {QStringLiteral("maxbutton"), setFlag<&L::maxButton>},
+        {QStringLiteral("caption"), setText<&L::caption>},
+        {QStringLiteral("text"), setText<&L::text>},
+        {QStringLiteral("picture"), setPicture<&L::picture>},
+        {QStringLiteral("icon"), setPicture<&L::icon>}};
+    return setters;
 }
 
 // The class's defaults, once per class.
@@ -177,20 +107,20 @@ const ControlLook &classDefaults(const QString &className)
         return *it;
     ControlLook look;
     const PropertyTable &table = PropertyTable::instance();
-    const QHash<QString, Field> &fields = fieldsByName();
-    for (auto f = fields.constBegin(); f != fields.constEnd(); ++f) {
+    const QHash<QString, Setter> &setters = settersByName();
+    for (auto f = setters.constBegin(); f != setters.constEnd(); ++f) {
         const PropertyRule *rule = table.find(className, f.key());
         if (!rule || rule->defaultValue.isEmpty() || rule->type == PropertyType::Raw)
             continue;
         const automation::Value &v = rule->defaultValue;
         if (rule->type == PropertyType::String)
-            apply(look, f.value(), quoteString(v.toString()));
+            f.value()(look, quoteString(v.toString()));
         else if (rule->type == PropertyType::Boolean)
-            apply(look, f.value(), formatBoolean(v.toBool()));
+            f.value()(look, formatBoolean(v.toBool()));
         else if (rule->type == PropertyType::Colour)
-            apply(look, f.value(), formatColour(quint32(v.toLong())));
+            f.value()(look, formatColour(quint32(v.toLong())));
         else
-            apply(look, f.value(), QString::number(v.toLong()));
+            f.value()(look, QString::number(v.toLong()));
     }
     return *cache.insert(key, look);
 }
@@ -198,11 +128,11 @@ const ControlLook &classDefaults(const QString &className)
 ControlLook readLook(const ControlNode &node, const FontSpec &inheritedFont)
 {
     ControlLook look = classDefaults(node.shortClassName());
-    const QHash<QString, Field> &fields = fieldsByName();
+    const QHash<QString, Setter> &setters = settersByName();
     for (const FormProperty &p : node.properties()) {
-        const auto it = fields.constFind(p.name.toLower());
-        if (it != fields.constEnd())
-            apply(look, *it, p.valueText);
+        const auto it = setters.constFind(p.name.toLower());
+        if (it != setters.constEnd())
+            (*it)(look, p.valueText);
     }
     look.font = readFont(node, inheritedFont);
     return look;
