@@ -73,6 +73,12 @@ DesignPicturePtr PictureCache::picture(const QString &formFilePath, const Pictur
 {
     if (!ref.isSet())
         return nullptr;
+    if (formFilePath.isEmpty()) {
+        // A form never written has no companion to read from.
+        auto missing = std::make_shared<DesignPicture>();
+        missing->problem = QStringLiteral("%1 has not been written").arg(ref.file);
+        return missing;
+    }
     const QString path = companionPath(formFilePath, ref.file);
     const QString key = path + u'\n' + QString::number(ref.offset);
     if (auto it = m_pictures.find(key); it != m_pictures.end()) {
