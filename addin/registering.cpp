@@ -37,7 +37,7 @@ public:
     void setClipboardText(const QString &) override { throw ui::cannotOpenClipboard(); }
     QString clipboardText() override { return {}; }
     QString ShowOpen(QWidget *, const ui::OpenFileRequest &) override { return {}; }
-    bool ShowPrinter(QWidget *, bool) override { return false; }
+    bool ShowPrinter(QWidget *, bool, const QString &) override { return false; }
     int printerCopies() override { return 1; }
     void printerPrint(const QString &) override {}
     QString printerEndDoc() override { return {}; }

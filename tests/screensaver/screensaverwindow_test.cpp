@@ -12,12 +12,16 @@
 #include "platform/ui/qtservices.h"
 #include "windowwatch.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,5 +214,73 @@ TEST_P(PrintToPdfTest, EveryCopyGoesIntoOneDocument)
 }
 
 INSTANTIATE_TEST_SUITE_P(Copies, PrintToPdfTest, ::testing::Values(1, 3));
+
+// The extremes of the words' boxes on the first page, and the page's size, in points.
+struct PrintedArea
+{
+    QSizeF page;
+    QRectF words;
+};
+
+PrintedArea printedArea(const QString &pdf)
+{
+    QProcess boxes;
+    boxes.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", "-l", "1", pdf, "-"});
+    boxes.waitForFinished(30000);
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    PrintedArea area;
+    const auto page =
+        QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(html);
+    area.page = QSizeF(page.captured(1).toDouble(), page.captured(2).toDouble());
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
+    for (const auto &m : word.globalMatch(html))
+        area.words |= QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    return area;
+}
+
+TEST(PrintWithoutPrinterTest, OffersANumberedPdfInTheDocumentsFolderWithPrintedMargins)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a real printer is installed";
+    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty());
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath("config") && QDir(home.path()).mkpath("Papers"));
+    QFile dirs(home.filePath("config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    dirs.close();
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+
+    ui::QtServices services;
+    ui::ScopedServices scoped(&services);
+    tolvar::ScreenSaverWindow saver;
+    saver.show();
+    QStringList offered;
+    for (int i = 0; i < 2; ++i) {
+        whenShown<QPrintDialog>("ShowPrinter", [&](QPrintDialog *dialog) {
+            offered << dialog->printer()->outputFileName();
+            dialog->accept();
+        });
+        QTest::mouseClick(saver.findChild<QPushButton *>("Command1(2)"), Qt::LeftButton);
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+
+    const QString name = home.filePath("Papers/") + tolvar::InstructionsDocumentName;
+    EXPECT_EQ(offered, QStringList({name + ".pdf", name + " (2).pdf"}));
+    EXPECT_TRUE(QFileInfo::exists(offered.value(0)) && QFileInfo::exists(offered.value(1)));
+    EXPECT_EQ(saver.statusText(), tolvar::PrintingInstructionsStatus);
+    const PrintedArea area = printedArea(offered.value(0));
+    const double inch = 72;
+    ASSERT_FALSE(area.words.isEmpty());
+    EXPECT_GE(area.words.left(), inch / 2);
+    EXPECT_GE(area.words.top(), inch / 2);
+    EXPECT_LE(area.words.right(), area.page.width() - inch / 2);
+    EXPECT_LE(area.words.bottom(), area.page.height() - inch / 2);
+}
 
 } // namespace
