@@ -3,6 +3,7 @@
 #include "serverloader.h"
 #include "servermodule.h"
 
+#include "addin/runtime/connect.h"
 #include "addin/runtime/startup.h"
 
 #include "platform/automation/registry.h"
@@ -61,9 +62,9 @@ int RunRegistering(int argc, char **argv)
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("tolvar"));
         ui::ScopedServices scope(&deferred);
-        // The one class the serving library's factory makes.
-        registered =
-            automation::registerLocalServer(AddInProgId, QCoreApplication::applicationFilePath());
+        // The one class the serving library's factory makes, described as its command is named.
+        registered = automation::registerLocalServer(
+            AddInProgId, QCoreApplication::applicationFilePath(), Connect::MenuCaption);
         StartUp();
     }
     if (!registered)
