@@ -1,6 +1,5 @@
 // vbhost with the add-in on an X server of its own under a real window manager (openbox), run
-// as an ordinary user (the web engine's sandbox is on only then): when the test runs as root,
-// vbhost runs as nobody.
+// as an ordinary user: the web engine's sandbox is on only then.
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -47,12 +46,14 @@ QString window(const QString &title)
     return sh("xdotool search --name '" + title + "' | head -n 1");
 }
 
-// What runs vbhost as an ordinary user.
-QStringList ordinaryUser()
+// When the test runs as root, the program runs as nobody.
+void startAsOrdinaryUser(QProcess &process, const QString &program, const QStringList &args)
 {
     if (::geteuid() != 0)
-        return {};
-    return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+        return process.start(program, args);
+    process.start("setpriv",
+                  QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--", program} +
+                      args);
 }
 
 class Desktop : public ::testing::Environment
@@ -74,18 +75,13 @@ public:
         ASSERT_TRUE(waitFor(
             [] { return !sh("xprop -root _NET_SUPPORTING_WM_CHECK").contains("not found"); }));
         sh(R"(cp "$TOLVAR_SOURCE_DIR"/examples/Demo/* "$XDG_RUNTIME_DIR" && "$TOLVAR_ADDIN_DIR/tolvar")");
-        if (!ordinaryUser().isEmpty())
+        if (::geteuid() == 0)
             sh("chown -R 65534:65534 \"$HOME\"");
         vbhost.setProcessEnvironment(env);
         vbhost.setStandardErrorFile(home.filePath("stderr.txt"));
-        const QStringList command =
-            ordinaryUser() + QStringList{env.value("TOLVAR_BUILD_DIR") + "/bin/vbhost",
-                                         home.filePath("Demo.vbp"),
-                                         "--addin",
-                                         "VantixTolvarAddIn.connect",
-                                         "--choose",
-                                         "Vantix Software's Tolvar Add-In"};
-        vbhost.start(command.front(), command.mid(1));
+        startAsOrdinaryUser(vbhost, env.value("TOLVAR_BUILD_DIR") + "/bin/vbhost",
+                            {home.filePath("Demo.vbp"), "--addin", "VantixTolvarAddIn.connect",
+                             "--choose", "Vantix Software's Tolvar Add-In"});
         ASSERT_TRUE(waitFor([] { return !window(ToolWindow).isEmpty(); }));
     }
     void TearDown() override
@@ -145,9 +141,8 @@ TEST(QuietTest, TheBrowserPrintsNothingOnStandardErrorAtHomeOrOnASecondSite)
     // The home page has loaded once its title is in the caption.
     ASSERT_TRUE(
         waitFor([] { return !window("^Visual Basic World Wide.*Web Browser$").isEmpty(); }));
-    // A local page that sends the browser to another site, typed into the location box; the
-    // site's page (here the engine's error page: nothing listens there) needs a process of its
-    // own.
+    // A local page, typed into the location box, sends the browser to another site, whose page
+    // (the engine's error page: nothing listens there) takes a process of its own.
     sh(R"(echo '<meta http-equiv="refresh" content="0; url=http://127.0.0.1:9/">' >"$HOME/go.htm")");
     const QString browser = window("Web Browser$");
     sh("xdotool windowactivate --sync " + browser + " mousemove --window " + browser +
