@@ -10,11 +10,8 @@
 
 namespace vbhost {
 
-<<<<<<< HEAD
-class Toolbox;
-=======
 class ControlNode;
->>>>>>> main
+class Toolbox;
 class Workspace;
 
 // The client area of a form being designed: controls drawn to scale from their twips. Click,
