@@ -60,6 +60,7 @@ void MainWindow::createMenus()
     m_undo->setObjectName(QStringLiteral("undo"));
     m_undo->setShortcut(QKeySequence::Undo);
     m_undo->setEnabled(false);
+    createCodeCommands(edit);
 
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
