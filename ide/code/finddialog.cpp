@@ -62,7 +62,6 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent)
         b->setAccessibleName(b->text().remove(u'&'));
         buttons->addWidget(b);
     }
-    buttons->addStretch();
     m_findNext->setDefault(true);
 
     auto *left = new QVBoxLayout;
@@ -76,6 +75,7 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent)
     options->addLayout(checks);
     left->addLayout(options);
     auto *layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
@@ -101,7 +101,6 @@ void FindDialog::setReplacing(bool replacing)
     m_replace->setVisible(replacing);
     m_replaceAll->setVisible(replacing);
     m_replaceMode->setVisible(!replacing);
-    adjustSize();
 }
 
 void FindDialog::showFind()
