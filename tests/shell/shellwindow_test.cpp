@@ -1,7 +1,9 @@
 #include "accessiblenames.h"
 #include "designerfixture.h"
 #include "ide/code/codeeditor.h"
+#include "ide/code/codefind.h"
 #include "ide/code/codewindow.h"
+#include "ide/code/finddialog.h"
 #include "ide/shell/addinmanagerdialog.h"
 #include "ide/shell/projectcommands.h"
 #include "ide/shell/projectexplorer.h"
@@ -39,6 +41,21 @@ TEST_F(DesignerTest, CodeWindowShowsTheCodeSection)
     EXPECT_TRUE(ws().code(documentId("DemoMod")).contains("' checked\r\n") ||
                 ws().code(documentId("DemoMod")).endsWith("' checked"));
     EXPECT_TRUE(ws().isModified());
+}
+
+TEST_F(DesignerTest, EditMenuSearchesTheCodeWindowInFrontAndTheStatusBarShowsTheCursor)
+{
+    QAction *find = window->findChild<QAction *>("find");
+    EXPECT_FALSE(find->isEnabled());
+    CodeWindow *code = window->openCode(documentId("DemoMod"));
+    EXPECT_TRUE(find->isEnabled());
+    code->editor()->goTo(3, 2);
+    EXPECT_EQ(window->findChild<QLabel *>("codePlace")->text(), "Ln 4, Col 3");
+    services.inputBoxTexts << "6";
+    window->findChild<QAction *>("goToLine")->trigger();
+    EXPECT_EQ(code->editor()->textCursor().blockNumber(), 5);
+    find->trigger();
+    EXPECT_TRUE(window->codeFind().dialog()->isVisible());
 }
 
 TEST_F(DesignerTest, CodeTypedJustBeforeClosingTheWindowIsKept)
