@@ -29,11 +29,19 @@ CodeSync::CodeSync(Workspace &workspace, int documentId, QPlainTextEdit *editor)
     editor->setPlainText(m_attributes.visibleText());
     m_loading = false;
     connect(editor->document(), &QTextDocument::contentsChanged, this, &CodeSync::edited);
+    editor->installEventFilter(this);
     connect(&workspace, &Workspace::changed, this, [this](Workspace::Change what, int doc) {
         if ((what == Workspace::Change::Code || what == Workspace::Change::Project) &&
             (doc == -1 || doc == m_documentId))
             reload();
     });
+}
+
+bool CodeSync::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut)
+        commit();
+    return QObject::eventFilter(watched, event);
 }
 
 void CodeSync::edited()

@@ -13,7 +13,8 @@ class Workspace;
 
 // Keeps a code window's text and the module's code in the workspace the same. The editor shows
 // the code without its attribute lines; what is typed reaches the workspace, with the attribute
-// lines merged back in their places, once typing pauses (and at once on commit()). Changes made
+// lines merged back in their places, once typing pauses or the editor loses the focus (to a menu,
+// another window, an add-in's window), and at once on commit(). Changes made
 // elsewhere (an add-in, an undo) show at once, as one edit the editor can undo; typing not
 // handed over yet is kept when it touches other lines than theirs.
 class CodeSync : public QObject
@@ -34,6 +35,9 @@ public:
 signals:
     // The editor's text was changed to follow the workspace.
     void reloaded();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void edited();
