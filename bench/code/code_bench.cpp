@@ -55,15 +55,21 @@ void settle(CodeWindow &window)
     window.editor()->viewport()->repaint();
 }
 
+std::unique_ptr<CodeWindow> openWindow()
+{
+    auto window = std::make_unique<CodeWindow>(*workspace, moduleId);
+    window->resize(900, 700);
+    window->show();
+    settle(*window);
+    return window;
+}
+
 void BM_OpenLargeModule(benchmark::State &state)
 {
     for (auto _ : state) {
-        CodeWindow window(*workspace, moduleId);
-        window.resize(900, 700);
-        window.show();
-        settle(window);
+        auto window = openWindow();
         state.PauseTiming();
-        window.hide();
+        window.reset();
         state.ResumeTiming();
     }
     state.counters["lines"] = moduleLines;
@@ -87,14 +93,11 @@ BENCHMARK(BM_ScrollLargeModuleAPage)->Unit(benchmark::kMillisecond);
 
 void BM_KeyInLargeModule(benchmark::State &state)
 {
-    CodeWindow window(*workspace, moduleId);
-    window.resize(900, 700);
-    window.show();
-    settle(window);
-    window.editor()->goTo(moduleLines / 2, 0);
+    auto window = openWindow();
+    window->editor()->goTo(moduleLines / 2, 0);
     for (auto _ : state) {
-        QTest::keyClick(window.editor(), Qt::Key_X);
-        settle(window);
+        QTest::keyClick(window->editor(), Qt::Key_X);
+        settle(*window);
     }
 }
 BENCHMARK(BM_KeyInLargeModule)->Unit(benchmark::kMillisecond);
