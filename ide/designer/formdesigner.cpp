@@ -86,7 +86,8 @@ void FormDesigner::updateCaption()
     } catch (const automation::Error &) {
     }
     m_caption->setText(caption);
-    setWindowTitle(QStringLiteral("%1 (Form)").arg(m_workspace.document(m_formId).name));
+    const DocumentInfo doc = m_workspace.document(m_formId);
+    setWindowTitle(QStringLiteral("%1 (%2)").arg(doc.name, memberClassName(doc.kind)));
 }
 
 } // namespace vbhost

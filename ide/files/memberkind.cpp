@@ -12,13 +12,18 @@ struct KindFiles
     MemberKind kind;
     const char *suffix;
     const char *companions; // space-separated
+    const char *className;
 };
 
 constexpr KindFiles kindFiles[] = {
-    {MemberKind::Form, "frm", "frx"},         {MemberKind::Module, "bas", ""},
-    {MemberKind::Class, "cls", ""},           {MemberKind::UserControl, "ctl", "ctx"},
-    {MemberKind::PropertyPage, "pag", "pgx"}, {MemberKind::UserDocument, "dob", "dox"},
-    {MemberKind::Designer, "dsr", "dca dsx"}, {MemberKind::ResourceFile, "res", ""},
+    {MemberKind::Form, "frm", "frx", "Form"},
+    {MemberKind::Module, "bas", "", "Module"},
+    {MemberKind::Class, "cls", "", "Class"},
+    {MemberKind::UserControl, "ctl", "ctx", "UserControl"},
+    {MemberKind::PropertyPage, "pag", "pgx", "PropertyPage"},
+    {MemberKind::UserDocument, "dob", "dox", "UserDocument"},
+    {MemberKind::Designer, "dsr", "dca dsx", "Designer"},
+    {MemberKind::ResourceFile, "res", "", "Resource"},
 };
 
 const KindFiles *filesOf(MemberKind kind)
@@ -85,6 +90,12 @@ MemberKind memberKindForFile(const QString &fileName)
             return k.kind;
     }
     return MemberKind::RelatedDocument;
+}
+
+QString memberClassName(MemberKind kind)
+{
+    const KindFiles *k = filesOf(kind);
+    return k ? QString::fromLatin1(k->className) : QStringLiteral("Related Document");
 }
 
 QString memberSuffix(MemberKind kind)

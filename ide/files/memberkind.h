@@ -31,6 +31,8 @@ QStringList companionSuffixes(MemberKind kind);
 QStringList companionFiles(MemberKind kind, const QString &filePath);
 // The kind a file joins a project as, from its suffix; any other file is a related document.
 MemberKind memberKindForFile(const QString &fileName);
+// The word the environment shows after a member's name: "Form", "UserControl", "Module", ...
+QString memberClassName(MemberKind kind);
 // The suffix a new file of the kind is written with ("frm", "bas", "cls", ...).
 QString memberSuffix(MemberKind kind);
 

@@ -44,7 +44,7 @@ void ProjectCommands::updateActions()
 
 void ProjectCommands::showError(const QString &text)
 {
-    emit status(text);
+    emit status(QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(" ")));
     m_services.MsgBox(text, int(ui::mb::OKOnly) | int(ui::mb::Critical), QStringLiteral("vbhost"));
 }
 
@@ -133,7 +133,8 @@ bool ProjectCommands::removeFile()
         return false;
     emit aboutToWrite();
     const DocumentInfo doc = m_workspace.document(id);
-    if (doc.modified) {
+    // A carried file is never edited here: there is nothing of it to save.
+    if (doc.modified && isCodeMember(doc.kind)) {
         const int answer = m_services.MsgBox(
             tr("Save changes to %1 before removing it from the project?").arg(doc.name),
             int(ui::mb::YesNoCancel) | int(ui::mb::Exclamation), QStringLiteral("vbhost"));

@@ -73,7 +73,7 @@ void PropertyList::refresh()
     QString title = m_key;
     if (m_key.isEmpty())
         title = m_workspace.document(m_formId).name;
-    QString className = QStringLiteral("Form");
+    QString className = memberClassName(m_workspace.document(m_formId).kind);
     for (const ControlInfo &c : m_workspace.controls(m_formId)) {
         if (c.key.compare(m_key, Qt::CaseInsensitive) == 0)
             className = c.className;

@@ -72,6 +72,24 @@ TEST_F(AllKindsTest, EveryMemberIsListedUnderItsKind)
     EXPECT_TRUE(ws.missingFiles().isEmpty());
 }
 
+TEST_F(AllKindsTest, MissingFilesOfEveryKindAreReported)
+{
+    std::set<DocumentKind> kinds;
+    for (const auto &d : ws.documents()) {
+        if (d.kind != DocumentKind::Form) {
+            kinds.insert(d.kind);
+            QFile::remove(d.path);
+        }
+    }
+    Workspace again;
+    again.open(ws.projectPath());
+    std::set<DocumentKind> missing;
+    for (const auto &m : again.missingFiles())
+        missing.insert(m.kind);
+    EXPECT_EQ(missing, kinds);
+    EXPECT_EQ(again.documents().size(), 1);
+}
+
 TEST_F(AllKindsTest, SaveAsCopiesEveryFileByteForByteAndReopensWhole)
 {
     ws.saveAs(target() + QStringLiteral("/AllKinds.vbp"));

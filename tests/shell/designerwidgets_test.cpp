@@ -31,6 +31,17 @@ TEST_F(DesignerTest, ClickInsideAFrameSelectsTheChild)
     EXPECT_EQ(ws().selection(), QStringList({"fraShipping"}));
 }
 
+TEST_F(DesignerTest, CtrlClickInAnotherContainerStartsANewSelection)
+{
+    click("optShip(0)");
+    click("optShip(1)", Qt::ControlModifier);
+    EXPECT_EQ(ws().selection(), QStringList({"optShip(0)", "optShip(1)"}));
+    click("cmdOK", Qt::ControlModifier);
+    EXPECT_EQ(ws().selection(), QStringList({"cmdOK"}));
+    click("txtName", Qt::ControlModifier);
+    EXPECT_EQ(selectedAsAddInsSeeThem(), QStringList({"txtName"}));
+}
+
 TEST_F(DesignerTest, RubberBandSelectsTouchedControls)
 {
     const QRect ok = canvas->controlRect("cmdOK");
