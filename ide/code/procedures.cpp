@@ -145,9 +145,14 @@ Definition definitionOf(QStringView statement)
             return name.isEmpty() ? Definition() : Definition{kind.toString(), {name.toString()}};
         }
     }
-    // Type and Enum blocks, and statements that are not declarations, define nothing here.
-    if ((!dim && !modified) || takeWord(t, u"Type") || takeWord(t, u"Enum"))
+    // Type and Enum blocks, a header half typed, and statements that are not declarations define
+    // nothing here.
+    if (!dim && !modified)
         return {};
+    for (QStringView word : {u"Type", u"Enum", u"Sub", u"Function", u"Property"}) {
+        if (takeWord(t, word))
+            return {};
+    }
     const QStringList names = declaredNames(t);
     return names.isEmpty() ? Definition() : Definition{QStringLiteral("Variable"), names};
 }
