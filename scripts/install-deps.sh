@@ -8,6 +8,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
     libgtest-dev libgmock-dev libbenchmark-dev sqlite3 crudini xdotool
     xvfb xauth imagemagick fonts-dejavu-core dbus at-spi2-core poppler-utils
+    fonts-liberation2 fonts-wqy-microhei
     dpkg-dev desktop-file-utils
     lintian appstream
     openbox x11-utils libxcb1-dev

@@ -1,6 +1,10 @@
 #include "formcanvas.h"
 
 #include "controlpainter.h"
+#include "ide/designer/classicdraw.h"
+#include "ide/designer/designfonts.h"
+#include "ide/files/formfile.h"
+#include "ide/files/propertyvalue.h"
 #include "ide/model/workspace.h"
 #include "platform/ui/twips.h"
 
@@ -31,15 +35,6 @@ double numberProperty(const Workspace &ws, int formId, const QString &key, const
     }
 }
 
-QString textProperty(const Workspace &ws, int formId, const QString &key, const QString &name)
-{
-    try {
-        return ws.property(formId, key, name).toString();
-    } catch (const automation::Error &) {
-        return {};
-    }
-}
-
 bool isClass(const DesignControl &c, const char *name)
 {
     return c.className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
@@ -67,20 +62,27 @@ void FormCanvas::reload()
 {
     const double tpp = ui::twipsPerPixel();
     QList<DesignControl> controls;
+    QList<int> infoIndex; // the control's place among the form's controls and menus
     QHash<QString, int> indexOfKey;
     const QList<ControlInfo> infos = m_workspace.controls(m_formId);
+    const FormFile *file = m_workspace.formFile(m_formId);
+    const QList<ControlNode *> nodes = file ? file->controls() : QList<ControlNode *>();
     for (const ControlInfo &info : infos) {
         if (info.isMenu)
             continue;
+        infoIndex << int(&info - infos.constData());
         DesignControl c;
         c.name = info.key;
         c.className = info.className.section(QLatin1Char('.'), -1);
         c.parent = indexOfKey.value(info.parentKey.toLower(), -1);
         if (isClass(c, "Line")) {
-            const double x1 = numberProperty(m_workspace, m_formId, info.key, "X1", 0);
-            const double y1 = numberProperty(m_workspace, m_formId, info.key, "Y1", 0);
-            const double x2 = numberProperty(m_workspace, m_formId, info.key, "X2", 0);
-            const double y2 = numberProperty(m_workspace, m_formId, info.key, "Y2", 0);
+            // From the file: the control list keeps no direction.
+            const ControlNode *node = nodes.value(infoIndex.last());
+            const auto coordinate = [node](const char *name) {
+                return node ? parseNumber(node->propertyText(QLatin1String(name))).value_or(0) : 0;
+            };
+            const double x1 = coordinate("X1"), y1 = coordinate("Y1");
+            const double x2 = coordinate("X2"), y2 = coordinate("Y2");
             c.bounds = QRectF(x1, y1, x2 - x1, y2 - y1);
             c.isLine = true;
         } else {
@@ -89,6 +91,7 @@ void FormCanvas::reload()
         indexOfKey.insert(info.key.toLower(), int(controls.size()));
         controls << c;
     }
+    readLooks(controls, infoIndex, nodes);
     m_layout = DesignLayout(controls, tpp);
     double w = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ClientWidth"), -1);
     double h = numberProperty(m_workspace, m_formId, {}, QStringLiteral("ClientHeight"), -1);
@@ -107,6 +110,45 @@ void FormCanvas::reload()
         updateGeometry();
     }
     update();
+    emit lookChanged();
+}
+
+void FormCanvas::readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex,
+                           const QList<ControlNode *> &nodes)
+{
+    const double tpp = ui::twipsPerPixel();
+    const FormFile *file = m_workspace.formFile(m_formId);
+    const QString source = m_workspace.sourcePath(m_formId);
+    m_pictureCache.beginPass();
+    m_formLook =
+        file && file->root() ? vbhost::formLook(*file->root(), file->version()) : ControlLook();
+    m_formFont = designFont(m_formLook.font, tpp);
+    m_formPicture = m_pictureCache.picture(source, m_formLook.picture);
+    m_formIcon = m_pictureCache.picture(source, m_formLook.icon);
+    m_looks.clear();
+    m_fonts.clear();
+    m_pictures.clear();
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const ControlNode *node = nodes.value(infoIndex[i]);
+        const ControlLook look = node ? controlLook(*node, m_formLook) : ControlLook();
+        const QFont font = look.font == m_formLook.font ? m_formFont : designFont(look.font, tpp);
+        DesignControl &c = controls[i];
+        if (look.autoSize && isClass(c, "Label")) {
+            // The environment sizes such a label to its caption as the form loads.
+            const QSize size = labelAutoSize(look, font, ui::twipsToPixels(c.bounds.width()));
+            c.bounds.setSize(QSizeF(size.width() * tpp, size.height() * tpp));
+        }
+        m_pictures << m_pictureCache.picture(source, look.picture);
+        m_looks << look;
+        m_fonts << font;
+    }
+    m_pictureCache.endPass();
+}
+
+const ControlLook *FormCanvas::lookOf(const QString &key) const
+{
+    const int i = m_layout.indexOf(key);
+    return i < 0 || i >= m_looks.size() ? nullptr : &m_looks[i];
 }
 
 QSize FormCanvas::sizeHint() const
@@ -128,13 +170,7 @@ QStringList FormCanvas::selection() const
 void FormCanvas::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
-    // The design grid every 120 twips, as dots.
-    const int step = std::max(ui::twipsToPixels(120), 4);
-    p.setPen(palette().color(QPalette::Mid));
-    for (int y = 0; y < height(); y += step)
-        for (int x = 0; x < width(); x += step)
-            p.drawPoint(x, y);
+    paintFormBackground(p);
 
     for (int i : m_layout.paintOrder()) {
         const QRect clip = m_layout.visibleRectOf(i);
@@ -176,16 +212,29 @@ void FormCanvas::paintEvent(QPaintEvent *)
     }
 }
 
+void FormCanvas::paintFormBackground(QPainter &p)
+{
+    const QColor back = argbColour(m_formLook.backColour);
+    p.fillRect(rect(), back);
+    if (m_formPicture)
+        paintPicture(p, rect(), *m_formPicture, false, m_formFont);
+    // The design grid every 120 twips, as dots that show on light and dark forms alike.
+    const int step = std::max(ui::twipsToPixels(120), 4);
+    p.setPen(back.lightness() < 96 ? QColor(Qt::white) : QColor(Qt::black));
+    QList<QPoint> dots;
+    dots.reserve((width() / step + 1) * (height() / step + 1));
+    for (int y = 0; y < height(); y += step)
+        for (int x = 0; x < width(); x += step)
+            dots << QPoint(x, y);
+    p.drawPoints(dots.constData(), int(dots.size()));
+}
+
 void FormCanvas::paintControl(QPainter &p, int index, const QRect &r)
 {
+    if (index >= m_looks.size())
+        return;
     const DesignControl &c = m_layout.controls()[index];
-    const QString key = c.name;
-    vbhost::paintControl({p, this, c, r,
-                          textProperty(m_workspace, m_formId, key, QStringLiteral("Caption")),
-                          textProperty(m_workspace, m_formId, key, QStringLiteral("Text")),
-                          [this, key](const QString &name, double fallback) {
-                              return numberProperty(m_workspace, m_formId, key, name, fallback);
-                          }});
+    vbhost::paintControl({p, this, c, r, m_looks[index], m_fonts[index], m_pictures[index].get()});
 }
 
 void FormCanvas::paintHandles(QPainter &p, const QRect &r, bool reference)

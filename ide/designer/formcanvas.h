@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ide/designer/controllook.h"
 #include "ide/designer/designlayout.h"
+#include "ide/designer/picturecache.h"
 
 #include <QPoint>
 #include <QRect>
@@ -8,6 +10,7 @@
 
 namespace vbhost {
 
+class ControlNode;
 class Workspace;
 
 // The client area of a form being designed: controls drawn to scale from their twips. Click,
@@ -30,12 +33,20 @@ public:
     // The band being drawn, in widget pixels; null when none.
     QRect rubberBand() const { return m_banding ? bandRect(m_pressPos, m_currentPos) : QRect(); }
 
+    // The form's own look (colours, font, caption bar settings) and its icon, as last loaded.
+    const ControlLook &formLook() const { return m_formLook; }
+    const DesignPicture *formIcon() const { return m_formIcon.get(); }
+    // The look a control is drawn with; null when absent.
+    const ControlLook *lookOf(const QString &key) const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
     // The selection changed by a gesture on this canvas.
     void selectionEdited();
+    // The form's look was read again (after every change).
+    void lookChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -48,6 +59,10 @@ protected:
 
 private:
     void paintControl(QPainter &p, int index, const QRect &r);
+    void paintFormBackground(QPainter &p);
+    // Reads every control's look and picture; sizes AutoSize labels to their captions.
+    void readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex,
+                   const QList<ControlNode *> &nodes);
     void paintHandles(QPainter &p, const QRect &r, bool reference);
     void moveSelection(int dxTwips, int dyTwips, int dwTwips, int dhTwips);
     void selectNeighbour(int step);
@@ -58,6 +73,14 @@ private:
     DesignLayout m_layout;
     QSize m_clientSize; // pixels
     QString m_formCaption;
+    ControlLook m_formLook;
+    QFont m_formFont;
+    DesignPicturePtr m_formPicture;
+    DesignPicturePtr m_formIcon;
+    QList<ControlLook> m_looks; // by layout index
+    QList<QFont> m_fonts;
+    QList<DesignPicturePtr> m_pictures;
+    PictureCache m_pictureCache;
 
     QPoint m_pressPos;
     QPoint m_currentPos;

@@ -1,11 +1,10 @@
 #include "formdesigner.h"
 
 #include "ide/designer/formcanvas.h"
+#include "ide/designer/formchrome.h"
 #include "ide/designer/menupreview.h"
 #include "ide/model/workspace.h"
 
-#include <QFrame>
-#include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -18,26 +17,12 @@ FormDesigner::FormDesigner(Workspace &workspace, int formId, QWidget *parent)
     setAccessibleName(QStringLiteral("Form %1").arg(workspace.document(formId).name));
 
     // The form's own window frame: title bar, menu bar, client area.
-    auto *window = new QFrame;
-    window->setObjectName(QStringLiteral("formWindow"));
+    auto *window = new FormFrame;
     window->setAccessibleName(tr("Form window"));
-    window->setFrameShape(QFrame::Panel);
-    window->setFrameShadow(QFrame::Raised);
-    window->setLineWidth(2);
     auto *windowLayout = new QVBoxLayout(window);
-    windowLayout->setContentsMargins(3, 3, 3, 3);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
     windowLayout->setSpacing(0);
-    m_caption = new QLabel(window);
-    m_caption->setObjectName(QStringLiteral("formCaption"));
-    m_caption->setAutoFillBackground(true);
-    QPalette pal = m_caption->palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    m_caption->setPalette(pal);
-    QFont bold = m_caption->font();
-    bold.setBold(true);
-    m_caption->setFont(bold);
-    m_caption->setContentsMargins(4, 2, 4, 2);
+    m_caption = new CaptionBar(window);
     m_menu = new MenuPreview(workspace, formId, window);
     m_canvas = new FormCanvas(workspace, formId, window);
     windowLayout->addWidget(m_caption);
@@ -69,7 +54,20 @@ FormDesigner::FormDesigner(Workspace &workspace, int formId, QWidget *parent)
         if (doc == -1 || doc == m_formId)
             updateCaption();
     });
+    connect(m_canvas, &FormCanvas::lookChanged, this, &FormDesigner::updateChrome);
     updateCaption();
+    updateChrome();
+}
+
+void FormDesigner::updateChrome()
+{
+    ControlLook look = m_canvas->formLook();
+    // Only forms have a window of their own.
+    if (m_workspace.document(m_formId).kind != DocumentKind::Form)
+        look.borderStyle = 0;
+    const DesignPicture *icon = m_canvas->formIcon();
+    m_caption->setLook(look, icon ? icon->image : QImage());
+    m_window->setBorderStyle(look.borderStyle);
 }
 
 QSize FormDesigner::sizeHint() const

@@ -7,12 +7,15 @@ class QScrollArea;
 
 namespace vbhost {
 
+class CaptionBar;
 class FormCanvas;
+class FormFrame;
 class MenuPreview;
 class Workspace;
 
-// One form being designed: the form drawn as its window will look (caption, menu bar, client
-// area with its controls), scrolled when larger than the view.
+// One form being designed: the form drawn as its window will look (frame, caption bar, menu bar,
+// client area with its controls), scrolled when larger than the view. User controls, property
+// pages and user documents show their client area alone.
 class FormDesigner : public QWidget
 {
     Q_OBJECT
@@ -27,11 +30,13 @@ public:
 
 private:
     void updateCaption();
+    // The caption bar and window frame as the form's properties shape them.
+    void updateChrome();
 
     Workspace &m_workspace;
     int m_formId;
-    QWidget *m_window;
-    QLabel *m_caption;
+    FormFrame *m_window;
+    CaptionBar *m_caption;
     MenuPreview *m_menu;
     FormCanvas *m_canvas;
 };

@@ -276,6 +276,28 @@ QStringList ControlNode::propertyBlockNames() const
     return out;
 }
 
+QList<FormProperty> ControlNode::propertyBlock(const QString &name) const
+{
+    QList<FormProperty> out;
+    for (const auto &item : m_items) {
+        if (item->kind != Item::Kind::Block ||
+            item->blockName.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        int depth = 0;
+        for (const TextLine &line : item->block) {
+            const QString text = m_style->codePage.decode(line.text).trimmed();
+            if (text.startsWith(QLatin1String("BeginProperty"), Qt::CaseInsensitive))
+                ++depth;
+            else if (text.startsWith(QLatin1String("EndProperty"), Qt::CaseInsensitive))
+                --depth;
+            else if (FormProperty p; depth == 1 && parsePropertyLine(text, &p))
+                out << p;
+        }
+        break;
+    }
+    return out;
+}
+
 ControlNode *ControlNode::addChild(const QString &className, const QString &name)
 {
     requireWord(className, "a control class");

@@ -71,6 +71,9 @@ public:
     bool removeProperty(const QString &name);
     // Names of the BeginProperty blocks ("Font", "Panels"), kept as they stand.
     QStringList propertyBlockNames() const;
+    // The "Name = value" lines directly inside the first BeginProperty block of that name (any
+    // letter case), in file order; empty when there is none. Nested blocks are left out.
+    QList<FormProperty> propertyBlock(const QString &name) const;
 
     // Adds a control block at the end of this one's children; ordinary controls go before the
     // first menu, so menus stay last as the designer writes them. A class without a library

@@ -217,6 +217,22 @@ QString displayClass(const ControlNode &n)
 
 } // namespace
 
+const FormFile *Workspace::formFile(int formId) const
+{
+    const Document *doc = d->document(formId);
+    return doc && hasDesigner(doc->kind) ? doc->file.get() : nullptr;
+}
+
+QString Workspace::sourcePath(int documentId) const
+{
+    const Document *doc = d->document(documentId);
+    if (!doc)
+        return {};
+    if (!doc->copyOf.isEmpty())
+        return doc->copyOf;
+    return doc->isNew ? QString() : doc->path;
+}
+
 QList<ControlInfo> Workspace::controls(int formId) const
 {
     QList<ControlInfo> out;

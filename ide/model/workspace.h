@@ -79,6 +79,7 @@ private:
 };
 
 class WorkspaceData;
+class FormFile;
 
 // The project open in vbhost. The designer reads and edits it here; add-ins reach the same
 // state through application(). Every change, whoever makes it, goes through the same
@@ -180,6 +181,12 @@ public:
     QString addControl(int formId, const QString &className, const QString &containerKey,
                        double left, double top, double width, double height);
     void removeControls(int formId, const QStringList &keys); // with what they contain
+    // The file of a form-shaped member as it stands now, for drawing it; null for any other
+    // member. Valid until the next change.
+    const FormFile *formFile(int formId) const;
+    // Where the member's binary companions are read from now: beside the file it was taken in
+    // from until it is first saved, else beside its path; empty for one never written.
+    QString sourcePath(int documentId) const;
 
     // The code section (after the attribute lines), lines separated by "\n".
     QString code(int documentId) const;
