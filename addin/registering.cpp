@@ -3,6 +3,7 @@
 #include "serverloader.h"
 #include "servermodule.h"
 
+#include "addin/runtime/connect.h"
 #include "addin/runtime/startup.h"
 
 #include "platform/automation/registry.h"
@@ -37,7 +38,7 @@ public:
     void setClipboardText(const QString &) override { throw ui::cannotOpenClipboard(); }
     QString clipboardText() override { return {}; }
     QString ShowOpen(QWidget *, const ui::OpenFileRequest &) override { return {}; }
-    bool ShowPrinter(QWidget *, bool) override { return false; }
+    bool ShowPrinter(QWidget *, bool, const QString &) override { return false; }
     int printerCopies() override { return 1; }
     void printerPrint(const QString &) override {}
     QString printerEndDoc() override { return {}; }
@@ -61,9 +62,9 @@ int RunRegistering(int argc, char **argv)
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("tolvar"));
         ui::ScopedServices scope(&deferred);
-        // The one class the serving library's factory makes.
-        registered =
-            automation::registerLocalServer(AddInProgId, QCoreApplication::applicationFilePath());
+        // The one class the serving library's factory makes, described as its command is named.
+        registered = automation::registerLocalServer(
+            AddInProgId, QCoreApplication::applicationFilePath(), Connect::MenuCaption);
         StartUp();
     }
     if (!registered)

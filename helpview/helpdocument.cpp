@@ -43,8 +43,9 @@ HelpDocument::~HelpDocument() = default;
 
 QString HelpDocument::cacheFolder(const QString &file)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QLatin1Char('/') +
-           helpFileKey(file);
+    // One cache folder for everything of ours, whatever the organisation name says.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/tolvar/helpview/") + helpFileKey(file);
 }
 
 bool HelpDocument::open()

@@ -113,6 +113,9 @@ Browser::Browser(webcontrol::ControlFactory factory, QWidget *parent)
     // The list holds what the control reports, never what was merely typed.
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setGeometry(ui::twipsToPixels(4425, 165, 4725, 315));
+    // Keys typed into the box arrive at the combo box, which hands them to its line edit
+    // directly, past any filter there; a key sent to the line edit itself comes this way too.
+    m_combo->installEventFilter(this);
     m_combo->lineEdit()->installEventFilter(this);
     m_label->setBuddy(m_combo);
     connect(m_combo, &QComboBox::activated, this, [this] { navigateToLocation(); });
@@ -283,13 +286,12 @@ void Browser::DeleteHighlight()
 
 bool Browser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_combo->lineEdit()) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                navigateToLocation();
-                return true;
-            }
+    if ((watched == m_combo || watched == m_combo->lineEdit()) &&
+        event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            navigateToLocation();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -73,6 +73,7 @@ ScreenSaverWindow::ScreenSaverWindow(QWidget *parent)
     statusBar->setGeometry(0, height() - barHeight, width(), barHeight);
 
     m_commonDialog = new ui::CommonDialog(this);
+    m_commonDialog->DocumentName = InstructionsDocumentName;
 
     // The instructions are for reading, scrolling and printing, not for editing.
     m_text->setReadOnly(true);

@@ -39,6 +39,9 @@ private:
 
 inline const QString ScreenSaverCaption =
     QStringLiteral("Vantix Software: Tolvar Add-In 2.0 Screen Saver Skeleton");
+// What the printed instructions are called, as a file when they are printed to one.
+inline const QString InstructionsDocumentName =
+    QStringLiteral("Screen Saver Skeleton Instructions");
 inline const QString CreatingSkeletonStatus = QStringLiteral("Creating Skeleton...");
 inline const QString PrintingInstructionsStatus = QStringLiteral("Printing Instructions...");
 

@@ -18,10 +18,11 @@ namespace {
 
 // An option array's members, each setting one part of the style when chosen.
 template <class Set>
-void addOptions(QWidget *frame, const QString &name, const QStringList &captions,
+void addOptions(QGroupBox *frame, const QString &name, const QStringList &captions,
                 const QList<int> &tops, const QList<int> &widths, const QList<int> &heights,
                 int selected, QList<QWidget *> &tabOrder, Set set)
 {
+    QList<QRadioButton *> options;
     for (int i = 0; i < captions.size(); ++i) {
         QRadioButton *option =
             addOption(frame, QStringLiteral("%1(%2)").arg(name).arg(i), captions[i], 75, tops[i],
@@ -32,7 +33,9 @@ void addOptions(QWidget *frame, const QString &name, const QStringList &captions
                 set(i);
         });
         tabOrder << option;
+        options << option;
     }
+    fitOptions(frame, options);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 namespace tolvar {
@@ -51,9 +52,54 @@ QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption
 QRadioButton *addOption(QWidget *parent, const QString &name, const QString &caption, double left,
                         double top, double width, double height)
 {
-    auto *option = placed(new QRadioButton(caption, parent), name, left, top, width, height);
-    fitCaption(option, parent->width() - option->x() - ui::twipsToPixels(60));
-    return option;
+    return placed(new QRadioButton(caption, parent), name, left, top, width, height);
+}
+
+void fitOptions(QGroupBox *frame, const QList<QRadioButton *> &options)
+{
+    if (options.isEmpty())
+        return;
+    // What an option needs: its indicator, then its caption up to the frame's inner edge.
+    const auto indicator = [](QRadioButton *o) {
+        QStyleOptionButton style;
+        style.initFrom(o);
+        return o->width() -
+               o->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, o).width();
+    };
+    const auto needed = [&](QRadioButton *o) {
+        return indicator(o) + o->fontMetrics().horizontalAdvance(o->text().replace("&&", "&"));
+    };
+    const auto room = [frame](QRadioButton *o) {
+        return frame->contentsRect().right() + 1 - o->x();
+    };
+    // One size for the whole frame: the largest in which every caption fits.
+    QFont font = frame->font();
+    const auto allFit = [&] {
+        bool fit = true;
+        for (QRadioButton *o : options) {
+            o->setFont(font);
+            fit = fit && needed(o) <= room(o);
+        }
+        return fit;
+    };
+    while (!allFit() && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    for (QRadioButton *o : options)
+        o->resize(std::max(o->width(), std::min(needed(o), room(o))), o->height());
+
+    // The frame's caption here is taller than the layout allowed for: the options move down
+    // below it, closing up where the frame's lower edge would cut the last one off.
+    const QRect inside = frame->contentsRect();
+    const int first = options.front()->y();
+    const int last = options.back()->y();
+    if (first >= inside.top())
+        return;
+    double scale = 1;
+    const int lastTop = inside.bottom() + 1 - options.back()->height();
+    if (last > first && inside.top() + (last - first) > lastTop)
+        scale = std::max(0.0, double(lastTop - inside.top()) / (last - first));
+    for (QRadioButton *o : options)
+        o->move(o->x(), inside.top() + qRound((o->y() - first) * scale));
 }
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, double left,

@@ -23,6 +23,9 @@ QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption
                     double top, double width, double height);
 QRadioButton *addOption(QWidget *parent, const QString &name, const QString &caption, double left,
                         double top, double width, double height);
+// The options of one frame, added top to bottom: below the frame's caption, in one font size
+// that fits every caption.
+void fitOptions(QGroupBox *frame, const QList<QRadioButton *> &options);
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, double left,
                  double top, double width, double height, QWidget *buddy);
 QLineEdit *addTextBox(QWidget *parent, const QString &name, double left, double top, double width,

@@ -2,6 +2,7 @@
 
 #include "ide/model/remoteinvoker.h"
 #include "ide/model/workspace.h"
+#include "platform/automation/registry.h"
 #include "platform/automation/remoteobject.h"
 #include "platform/automation/serverlauncher.h"
 #include "platform/profile/profile.h"
@@ -19,6 +20,11 @@ using automation::Error;
 using automation::ObjectPtr;
 using automation::RemoteObject;
 using automation::ServerLauncher;
+
+namespace {
+// How long a lost connection waits for its process to end before it is reported alone.
+constexpr int EndReportWait = 2000;
+} // namespace
 
 struct AddInManager::Server
 {
@@ -130,6 +136,11 @@ QStringList AddInManager::markedLoaded() const
     return result;
 }
 
+QString AddInManager::description(const QString &progId) const
+{
+    return automation::classDescription(progId);
+}
+
 bool AddInManager::registerAddIn(const QString &progId)
 {
     QString value;
@@ -236,27 +247,41 @@ void AddInManager::load(const QString &progId)
             return;
         serverEnded(server, e.description());
     });
-    connect(launcher, &ServerLauncher::finished, this, [this, server, generation](int code) {
-        if (generation != server->generation)
-            return;
-        serverEnded(server, code == -1 ? tr("the add-in crashed")
-                                       : tr("the add-in ended by itself (exit code %1)").arg(code));
-    });
+    connect(launcher, &ServerLauncher::finished, this,
+            [this, server, generation](int code, int signal) {
+                if (generation == server->generation)
+                    serverEnded(server,
+                                tr("the add-in %1").arg(automation::processEndText(code, signal)));
+            });
     connect(launcher, &ServerLauncher::connected, this, [this, server, generation] {
         if (generation != server->generation || !server->launcher)
             return;
         if (auto connection = server->launcher->connection()) {
             connect(connection.get(), &automation::PeerConnection::disconnected, this,
-                    [this, server, generation] {
-                        if (generation == server->generation)
-                            serverEnded(server, tr("the add-in ended by itself: it closed "
-                                                   "its connection to vbhost"));
-                    });
+                    [this, server, generation] { connectionLost(server, generation); });
         }
     });
     setState(server, State::Starting);
     launcher->setOwnerWindow(m_ownerWindow);
     launcher->start(server->progId);
+}
+
+void AddInManager::connectionLost(Server *server, quint64 generation)
+{
+    if (generation != server->generation)
+        return;
+    // Its commands can no longer reach it.
+    m_workspace.removeMenuItemsOf(server->progId);
+    // A process that ends with its connection tells more (its exit status, or the signal that
+    // killed it) than the lost connection does: it gets a moment to do so.
+    if (server->launcher && server->launcher->isRunning()) {
+        QTimer::singleShot(EndReportWait, this, [this, server, generation] {
+            if (generation == server->generation)
+                serverEnded(server, tr("the add-in closed its connection to vbhost"));
+        });
+        return;
+    }
+    serverEnded(server, tr("the add-in closed its connection to vbhost"));
 }
 
 void AddInManager::serverCreated(Server *server, const ObjectPtr &object)

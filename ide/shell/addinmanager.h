@@ -49,6 +49,9 @@ public:
     QStringList registered() const;
     // Those whose VB.INI value is 1.
     QStringList markedLoaded() const;
+    // What the add-in is called, as its registration in CLASSES.INI describes it; empty when
+    // it gives no description.
+    QString description(const QString &progId) const;
     // Adds the key with "0" when VB.INI lacks it; false when the file cannot be written.
     bool registerAddIn(const QString &progId);
 
@@ -86,6 +89,7 @@ private:
     void setState(Server *server, State state);
     void serverCreated(Server *server, const automation::ObjectPtr &object);
     void serverEnded(Server *server, const QString &why);
+    void connectionLost(Server *server, quint64 generation);
     void writeLoaded(const QString &progId, bool loaded);
     void retire(std::unique_ptr<automation::ServerLauncher> launcher);
     void disconnectServer(Server *server);

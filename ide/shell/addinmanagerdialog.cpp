@@ -12,6 +12,7 @@ namespace vbhost {
 
 namespace {
 constexpr int kProgIdRole = Qt::UserRole + 1;
+constexpr int kDescriptionRole = Qt::UserRole + 2;
 
 QString stateText(AddInManager::State state, const QString &error)
 {
@@ -66,6 +67,7 @@ void AddInManagerDialog::fill()
     for (const QString &progId : m_manager.registered()) {
         auto *item = new QListWidgetItem(progId, m_list);
         item->setData(kProgIdRole, progId);
+        item->setData(kDescriptionRole, m_manager.description(progId));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(m_manager.isRunning(progId) ? Qt::Checked : Qt::Unchecked);
     }
@@ -80,7 +82,11 @@ void AddInManagerDialog::updateStates()
         QListWidgetItem *item = m_list->item(i);
         const QString progId = item->data(kProgIdRole).toString();
         const QString state = stateText(m_manager.state(progId), m_manager.lastError(progId));
-        item->setText(state.isEmpty() ? progId : QStringLiteral("%1  (%2)").arg(progId, state));
+        const QString description = item->data(kDescriptionRole).toString();
+        const QString name = description.isEmpty()
+                                 ? progId
+                                 : QStringLiteral("%1 \u2014 %2").arg(description, progId);
+        item->setText(state.isEmpty() ? name : QStringLiteral("%1  (%2)").arg(name, state));
         item->setToolTip(state);
     }
 }

@@ -9,7 +9,8 @@ namespace vbhost {
 
 class AddInManager;
 
-// Add-In Manager: every add-in of VB.INI's Add-Ins32 with a check box, checked when loaded.
+// Add-In Manager: every add-in of VB.INI's Add-Ins32 with a check box, checked when loaded, by
+// its description with its ProgID beside it.
 // OK loads the newly checked ones and unloads the unchecked ones; Cancel changes nothing.
 class AddInManagerDialog : public QDialog
 {

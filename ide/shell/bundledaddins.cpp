@@ -2,6 +2,7 @@
 
 #include "addinmanager.h"
 
+#include "platform/automation/registry.h"
 #include "platform/profile/profile.h"
 
 #include <QDir>
@@ -25,8 +26,11 @@ bool isRegistered(const QString &server)
         QString path;
         profile::GetPrivateProfileString(ServerSection, progId, QString(), path, 32768,
                                          ClassesFile);
+        // A registration from before descriptions were written is made again, so that the
+        // Add-In Manager can show what the add-in is.
         if (QFileInfo(path).canonicalFilePath() == canonical &&
-            listed.contains(progId, Qt::CaseInsensitive))
+            listed.contains(progId, Qt::CaseInsensitive) &&
+            !automation::classDescription(progId).isEmpty())
             return true;
     }
     return false;

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstring>
 
 namespace automation {
 
@@ -27,6 +28,15 @@ Error startError(const QString &what)
 }
 
 } // namespace
+
+QString processEndText(int exitCode, int signal)
+{
+    if (signal == 0)
+        return QStringLiteral("ended by itself with exit status %1").arg(exitCode);
+    const char *name = ::sigabbrev_np(signal);
+    return name ? QStringLiteral("ended: killed by SIG%1").arg(QLatin1String(name))
+                : QStringLiteral("ended: killed by signal %1").arg(signal);
+}
 
 ServerLauncher::ServerLauncher(QObject *parent) : QObject(parent)
 {
@@ -114,8 +124,10 @@ void ServerLauncher::start(const QString &progId)
     if (m_ownerWindow)
         arguments << QStringLiteral("--owner-window=%1").arg(m_ownerWindow);
     m_process->setArguments(arguments);
-    connect(m_process, &QProcess::finished, this,
-            [this](int code, QProcess::ExitStatus status) { onProcessFinished(code, status); });
+    // After a crash the exit code is the number of the signal that ended the process.
+    connect(m_process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        onProcessFinished(code, status == QProcess::CrashExit);
+    });
     connect(m_process, &QProcess::errorOccurred, this,
             [this](QProcess::ProcessError error) { onProcessError(error); });
     m_connectTimer->start(m_connectTimeout);
@@ -179,20 +191,19 @@ void ServerLauncher::requestObject(quint64 generation)
         });
 }
 
-void ServerLauncher::onProcessFinished(int exitCode, int exitStatus)
+void ServerLauncher::onProcessFinished(int exitCode, bool killed)
 {
-    const int code = exitStatus == QProcess::NormalExit ? exitCode : -1;
+    const int code = killed ? -1 : exitCode;
+    const int signal = killed ? exitCode : 0;
     if (!m_settled)
-        fail(startError(QStringLiteral("the server %1 ended (exit code %2) before it created "
-                                       "the object")
-                            .arg(m_progId)
-                            .arg(code)));
+        fail(startError(QStringLiteral("the server %1 %2, before it created the object")
+                            .arg(m_progId, processEndText(code, signal))));
     m_connectTimer->stop();
     if (m_process) {
         m_process->deleteLater();
         m_process = nullptr;
     }
-    emit finished(code);
+    emit finished(code, signal);
 }
 
 void ServerLauncher::onProcessError(int error)

@@ -52,14 +52,14 @@ signals:
     void created(automation::ObjectPtr object);
     // Not registered, failed to start, no connection in time, ended early, CreateObject failed.
     void failed(const automation::Error &error);
-    // The server process ended (after a crash: -1).
-    void finished(int exitCode);
+    // The server process ended: its exit status, or -1 and the signal that killed it.
+    void finished(int exitCode, int signal);
 
 private:
     void fail(const Error &error);
     void onNewConnection(const QDBusConnection &connection);
     void requestObject(quint64 generation);
-    void onProcessFinished(int exitCode, int exitStatus);
+    void onProcessFinished(int exitCode, bool killed);
     void onProcessError(int error);
     void releaseProcess();
 
@@ -78,6 +78,12 @@ private:
     QDeadlineTimer m_createDeadline;
 };
 
+} // namespace automation
+
+namespace automation {
+// How a process ended, as people read it: "ended by itself with exit status 3", or with the
+// signal's name, "ended: killed by SIGKILL".
+QString processEndText(int exitCode, int signal);
 } // namespace automation
 
 Q_DECLARE_METATYPE(automation::ObjectPtr)

@@ -26,16 +26,16 @@ QString decode(const QByteArray &bytes)
     return text;
 }
 
-// Names are trimmed as the file's bytes are: of ASCII blanks only, so that a name ending in a
-// no-break space is asked for and found alike.
-QString trimmedName(const QString &name)
+// Names and values are trimmed as the file's bytes are: of ASCII blanks only, so that a name or
+// a value ending in a no-break space is asked for, found and read back alike.
+QString asciiTrimmed(const QString &text)
 {
-    return decode(name.toUtf8().trimmed());
+    return decode(text.toUtf8().trimmed());
 }
 
 bool sameName(const QByteArray &bytes, const QString &name)
 {
-    return decode(bytes).compare(trimmedName(name), Qt::CaseInsensitive) == 0;
+    return decode(bytes).compare(asciiTrimmed(name), Qt::CaseInsensitive) == 0;
 }
 
 int leadingBlanks(const QByteArray &bytes)
@@ -148,7 +148,7 @@ Scan scanFile(const QString &path, const QString &section, const QString &key, b
 
 QString unquote(QString value)
 {
-    value = value.trimmed();
+    value = asciiTrimmed(value);
     if (value.size() >= 2) {
         const QChar q = value.front();
         if ((q == u'"' || q == u'\'') && value.back() == q)
@@ -164,7 +164,7 @@ bool hasLineBreak(const QString &text)
 
 bool validEntry(const QString &section, const QString &key, const QString &value)
 {
-    const QString k = trimmedName(key);
+    const QString k = asciiTrimmed(key);
     if (hasLineBreak(section) || section.contains(u']'))
         return false;
     if (k.isEmpty() || hasLineBreak(key) || key.contains(u'=') || k.startsWith(u';') ||

@@ -16,8 +16,9 @@ QString resolvePath(const QString &fileName);
 
 // Copies at most size - 1 characters of the value into returned and returns how many were
 // copied. Section and key match without regard to case (the first of duplicates wins); the value
-// is trimmed and loses one pair of enclosing quotes (" or '). A missing section, key or file, or
-// one that cannot be read, gives the default, truncated the same way.
+// is trimmed of ASCII blanks only, as names are, and loses one pair of enclosing quotes (" or ').
+// A missing section, key or file, or one that cannot be read, gives the default, truncated the
+// same way.
 //
 // Files are bytes: a line is decoded as UTF-8 when it is valid UTF-8, else as Latin-1. Files of
 // any size are read line by line, never whole.

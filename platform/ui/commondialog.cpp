@@ -28,7 +28,7 @@ void CommonDialog::ShowOpen()
 
 bool CommonDialog::ShowPrinter()
 {
-    if (!services().ShowPrinter(m_owner, CancelError))
+    if (!services().ShowPrinter(m_owner, CancelError, DocumentName))
         return false;
     Copies = services().printerCopies();
     return true;

@@ -28,6 +28,7 @@ public:
     QString InitDir;
     QString FileName;
     int Copies = 1;
+    QString DocumentName; // what a printout to a file is called
     QString HelpFile;
     qint32 HelpContext = 0;
     qint16 HelpCommand = 0;

@@ -4,34 +4,30 @@
 #include "inputboxdialog.h"
 #include "msgboxstyle.h"
 #include "platform/automation/error.h"
+#include "printout.h"
 #include "twips.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QTreeView>
 #include <cmath>
 #include <cstdio>
@@ -126,49 +122,19 @@ private:
     }
 };
 
-automation::Error printerError()
+// The print dialog's file box is narrow: the offered file is read whole, not cut at the front.
+void showWholeFileName(QPrintDialog &dialog)
 {
-    return {482, QStringLiteral("Printer error")};
-}
-
-// A new file in the documents folder, never one that exists.
-QString newPdfPath(const QString &title)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    QDir().mkpath(folder);
-    const QString stem =
-        (title.isEmpty() ? QStringLiteral("Printout") : title) +
-        QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd hh.mm.ss"));
-    QString path = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(n));
-    return path;
-}
-
-void paintDocument(QPrinter &printer, const QString &text)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw printerError();
-    QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&printer);
-    doc.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    doc.setPlainText(text);
-    const QRect page = painter.viewport();
-    doc.setPageSize(page.size());
-    const int pages = doc.pageCount();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !printer.newPage())
-            throw printerError();
-        painter.save();
-        painter.translate(0, -i * page.height());
-        doc.drawContents(&painter, QRectF(0, i * page.height(), page.width(), page.height()));
-        painter.restore();
-    }
-    if (!painter.end())
-        throw printerError();
+    auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!file)
+        return;
+    dialog.adjustSize();
+    const int missing = file->fontMetrics().horizontalAdvance(file->text()) +
+                        2 * file->fontMetrics().averageCharWidth() - file->width();
+    const QScreen *screen = dialog.screen();
+    const int widest = screen ? screen->availableGeometry().width() : dialog.width();
+    if (missing > 0)
+        dialog.resize(std::min(dialog.width() + missing, widest), dialog.height());
 }
 
 } // namespace
@@ -325,23 +291,34 @@ QString QtServices::ShowOpen(QWidget *parent, const OpenFileRequest &request)
 
 QPrinter &QtServices::printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setDefaultMargins(*m_printer);
+    }
     return *m_printer;
 }
 
-bool QtServices::ShowPrinter(QWidget *parent, bool cancelError)
+bool QtServices::ShowPrinter(QWidget *parent, bool cancelError, const QString &documentName)
 {
-    QPrintDialog dialog(&printer(), parent ? parent : QApplication::activeWindow());
+    m_documentName = documentName;
+    QPrinter &p = printer();
+    p.setDocName(documentName);
+    // With nowhere else to print, the dialog offers a file the user will find, never one that
+    // holds an earlier printout.
+    if (!hasPrinter())
+        p.setOutputFileName(newPdfPath(documentName));
+    QPrintDialog dialog(&p, parent ? parent : QApplication::activeWindow());
     dialog.setObjectName(QStringLiteral("ShowPrinter"));
+    showWholeFileName(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         if (cancelError)
             throw automation::Error::cancelled();
         return false;
     }
     // The caller prints each copy itself.
-    m_copies = qMax(1, printer().copyCount());
-    printer().setCopyCount(1);
+    m_copies = qMax(1, p.copyCount());
+    p.setCopyCount(1);
+    keepLeastMargins(p);
     return true;
 }
 
@@ -361,20 +338,19 @@ QString QtServices::printerEndDoc()
         return {};
     const QString text = std::exchange(m_document, QString());
     QPrinter &p = printer();
+    const bool printerInstalled = hasPrinter();
     QString file;
-    bool ownFile = false;
     if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
         file = p.outputFileName();
-    } else if (p.outputFormat() != QPrinter::NativeFormat || !p.isValid() ||
-               QPrinterInfo::availablePrinters().isEmpty()) {
-        file = newPdfPath(applicationTitle());
-        ownFile = true;
+    } else if (p.outputFormat() != QPrinter::NativeFormat || !p.isValid() || !printerInstalled) {
+        file = newPdfPath(m_documentName.isEmpty() ? applicationTitle() : m_documentName);
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(file);
     }
+    keepLeastMargins(p);
     paintDocument(p, text);
-    // A file of our choosing serves one document: the next gets a new one, never overwriting.
-    if (ownFile)
+    // Without a printer every document gets a file of its own, never overwriting an earlier one.
+    if (!printerInstalled)
         p.setOutputFileName(QString());
     if (!file.isEmpty() && QFileInfo(file).size() == 0)
         throw printerError();

@@ -30,11 +30,13 @@ public:
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     QString ShowOpen(QWidget *parent, const OpenFileRequest &request) override;
-    bool ShowPrinter(QWidget *parent, bool cancelError) override;
+    // Without a printer the dialog offers a new PDF file named for the document in the user's
+    // documents folder; pages keep margins of half an inch at least.
+    bool ShowPrinter(QWidget *parent, bool cancelError, const QString &documentName = {}) override;
     int printerCopies() override;
     void printerPrint(const QString &text) override;
     // Without a printer (no print system), or with the print dialog's file output, the document
-    // becomes a PDF file: the one chosen, else a new file in the user's documents folder.
+    // becomes a PDF file: the one chosen, else a new one as the dialog would offer.
     QString printerEndDoc() override;
     // Starts helpview detached; raises error 53 when helpview cannot be found or started.
     void WinHelp(const QString &helpfile, HelpCommand command, int context = 0) override;
@@ -57,6 +59,7 @@ private:
     QString m_applicationTitle;
     std::unique_ptr<QPrinter> m_printer;
     QString m_document;
+    QString m_documentName;
     int m_copies = 1;
 };
 

@@ -72,7 +72,7 @@ QString RecordingServices::ShowOpen(QWidget *, const OpenFileRequest &request)
     return {};
 }
 
-bool RecordingServices::ShowPrinter(QWidget *, bool cancelError)
+bool RecordingServices::ShowPrinter(QWidget *, bool cancelError, const QString &)
 {
     record({QStringLiteral("ShowPrinter")});
     if (cancelError)

@@ -32,7 +32,7 @@ public:
                      std::optional<double> y = {}, const QString &helpfile = {},
                      int context = 0) override;
     QString ShowOpen(QWidget *parent, const OpenFileRequest &request) override;
-    bool ShowPrinter(QWidget *parent, bool cancelError) override;
+    bool ShowPrinter(QWidget *parent, bool cancelError, const QString &documentName = {}) override;
     [[noreturn]] void EndProcess() override;
 
     static QString escape(const QString &text);

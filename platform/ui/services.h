@@ -74,8 +74,10 @@ public:
 
     // The chosen file name, or the empty text when cancelled without cancelError.
     virtual QString ShowOpen(QWidget *parent, const OpenFileRequest &request) = 0;
-    // True when the user chose to print; cancelling with cancelError raises 32755.
-    virtual bool ShowPrinter(QWidget *parent, bool cancelError) = 0;
+    // True when the user chose to print; cancelling with cancelError raises 32755. The document
+    // name is what a printout to a file is called.
+    virtual bool ShowPrinter(QWidget *parent, bool cancelError,
+                             const QString &documentName = {}) = 0;
     // The number of copies chosen in the last print dialog (1 before any). The caller prints
     // that many times; the printer itself is left at one copy.
     virtual int printerCopies() = 0;

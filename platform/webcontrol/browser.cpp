@@ -1,12 +1,16 @@
 #include "browser.h"
 
+#include "engineoutput.h"
+
 #include <QLoggingCategory>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <optional>
 #include <unistd.h>
+#include <utility>
 
 namespace webcontrol {
 
@@ -74,8 +78,15 @@ QString Browser::failedText(const QString &address, const QString &reason)
 Browser::Browser(QWidget *parent) : Control(parent)
 {
     prepareEngine();
-    m_view = new QWebEngineView(this);
-    m_view->setPage(new Page(this, m_view));
+    {
+        // The first page starts the engine, and with it the processes that start every other.
+        static bool started = false;
+        std::optional<EngineOutput> quiet;
+        if (!std::exchange(started, true))
+            quiet.emplace();
+        m_view = new QWebEngineView(this);
+        m_view->setPage(new Page(this, m_view));
+    }
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);

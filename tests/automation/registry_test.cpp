@@ -33,6 +33,16 @@ TEST(RegistryTest, ReregisteringReplacesPathAndRelativePathsBecomeAbsolute)
     EXPECT_EQ(localServerPath("Vendor.Moved"), QDir::current().absoluteFilePath("relative/server"));
 }
 
+TEST(RegistryTest, DescriptionLivesInASectionOfItsOwnAndOutlivesARegistrationWithout)
+{
+    EXPECT_EQ(classDescription("Vendor.Told"), "");
+    EXPECT_TRUE(registerLocalServer("Vendor.Told", "/srv/told", "Vendor's Told Add-In"));
+    EXPECT_TRUE(registerLocalServer("Vendor.Told", "/srv/told"));
+    EXPECT_EQ(classDescription("vendor.told"), "Vendor's Told Add-In");
+    EXPECT_EQ(localServerPath("Vendor.Told"), "/srv/told");
+    EXPECT_EQ(profile::GetProfileKeys("LocalServer32", "CLASSES.INI").count("Vendor.Told"), 1);
+}
+
 TEST(RegistryTest, FactoryRegistersEveryClass)
 {
     ClassFactory factory;

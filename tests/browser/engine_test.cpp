@@ -11,6 +11,7 @@
 #include "fakeservices.h"
 #include "platform/ui/imagebutton.h"
 #include "platform/webcontrol/browser.h"
+#include "platform/webcontrol/engineoutput.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -99,12 +100,13 @@ protected:
         }
         return false;
     }
+    // Keys as the user types them: into the combo box, which hands them to its line edit.
     void typeAddress(Browser &window, const QString &address)
     {
-        QLineEdit *edit = window.locationBox()->lineEdit();
-        edit->clear();
-        QTest::keyClicks(edit, address);
-        QTest::keyClick(edit, Qt::Key_Return);
+        QComboBox *box = window.locationBox();
+        box->lineEdit()->clear();
+        QTest::keyClicks(box, address);
+        QTest::keyClick(box, Qt::Key_Return);
     }
 
     ui::FakeServices services;
@@ -114,6 +116,17 @@ protected:
 };
 
 } // namespace
+
+TEST(EngineOutputTest, HarmlessFontMessageIsDroppedAndEverythingElsePassesWhole)
+{
+    QByteArray pending = "first\nFontconfig error: Cannot load default config file: No such "
+                         "file: (null)\nsecond\npart";
+    EXPECT_EQ(webcontrol::EngineOutput::takeShown(pending), "first\nsecond\n");
+    EXPECT_EQ(pending, "part");
+    pending += "ial";
+    EXPECT_EQ(webcontrol::EngineOutput::takeRest(pending), "partial");
+    EXPECT_EQ(pending, "");
+}
 
 // First in this process: nothing may have started the engine yet.
 TEST_F(BrowserEngineTest, EngineStartsWithTheBrowserButtonNotWithTheToolWindow)

@@ -84,9 +84,9 @@ QString FakeServices::ShowOpen(QWidget *, const OpenFileRequest &request)
     return {};
 }
 
-bool FakeServices::ShowPrinter(QWidget *, bool cancelError)
+bool FakeServices::ShowPrinter(QWidget *, bool cancelError, const QString &documentName)
 {
-    calls.append({QStringLiteral("ShowPrinter"), {cancelError}});
+    calls.append({QStringLiteral("ShowPrinter"), {cancelError, documentName}});
     const PrinterAnswer answer =
         printerAnswers.isEmpty() ? PrinterAnswer{} : printerAnswers.takeFirst();
     if (!answer.print) {

@@ -75,7 +75,7 @@ public:
     QString clipboardText() override;
     // Answered from openFileNames and printerAnswers.
     QString ShowOpen(QWidget *parent, const OpenFileRequest &request) override;
-    bool ShowPrinter(QWidget *parent, bool cancelError) override;
+    bool ShowPrinter(QWidget *parent, bool cancelError, const QString &documentName = {}) override;
     // Printing collects the text in printerText; ending the document moves it to
     // printedDocuments.
     int printerCopies() override;

@@ -1,4 +1,5 @@
-// vbhost with the add-in on an X server of its own under a real window manager (openbox).
+// vbhost with the add-in on an X server of its own under a real window manager (openbox), run
+// as an ordinary user: the web engine's sandbox is on only then.
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,7 +44,18 @@ QList<qulonglong> ids(const QString &text)
 
 QString window(const QString &title)
 {
-    return sh("xdotool search --name '" + title + "' | head -n 1");
+    // Windows going away while it searches make xdotool complain: only its answer counts.
+    return sh("xdotool search --name '" + title + "' 2>/dev/null | head -n 1");
+}
+
+// When the test runs as root, the program runs as nobody.
+void startAsOrdinaryUser(QProcess &process, const QString &program, const QStringList &args)
+{
+    if (::geteuid() != 0)
+        return process.start(program, args);
+    process.start("setpriv",
+                  QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--", program} +
+                      args);
 }
 
 class Desktop : public ::testing::Environment
@@ -50,6 +63,7 @@ class Desktop : public ::testing::Environment
 public:
     void SetUp() override
     {
+        env.insert("HOME", home.path());
         env.insert("XDG_RUNTIME_DIR", home.path());
         env.insert("WINDIR", home.filePath("windows"));
         env.insert("TOLVAR_FAKE_UI", home.filePath("ui.log"));
@@ -63,11 +77,13 @@ public:
         ASSERT_TRUE(waitFor(
             [] { return !sh("xprop -root _NET_SUPPORTING_WM_CHECK").contains("not found"); }));
         sh(R"(cp "$TOLVAR_SOURCE_DIR"/examples/Demo/* "$XDG_RUNTIME_DIR" && "$TOLVAR_ADDIN_DIR/tolvar")");
+        if (::geteuid() == 0)
+            sh("chown -R 65534:65534 \"$HOME\"");
         vbhost.setProcessEnvironment(env);
         vbhost.setStandardErrorFile(home.filePath("stderr.txt"));
-        vbhost.start(env.value("TOLVAR_BUILD_DIR") + "/bin/vbhost",
-                     {home.filePath("Demo.vbp"), "--addin", "VantixTolvarAddIn.connect", "--choose",
-                      "Vantix Software's Tolvar Add-In"});
+        startAsOrdinaryUser(vbhost, env.value("TOLVAR_BUILD_DIR") + "/bin/vbhost",
+                            {home.filePath("Demo.vbp"), "--addin", "VantixTolvarAddIn.connect",
+                             "--choose", "Vantix Software's Tolvar Add-In"});
         ASSERT_TRUE(waitFor([] { return !window(ToolWindow).isEmpty(); }));
     }
     void TearDown() override
@@ -121,12 +137,20 @@ INSTANTIATE_TEST_SUITE_P(Windows, OwnedWindowTest,
                                            OwnedCase{"MessageBoxWizard", 8, "Message Box Wizard$"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(QuietTest, OpeningTheBrowserPrintsNothingOnStandardError)
+TEST(QuietTest, TheBrowserPrintsNothingOnStandardErrorAtHomeOrOnASecondSite)
 {
     clickToolButton(12);
     // The home page has loaded once its title is in the caption.
     ASSERT_TRUE(
         waitFor([] { return !window("^Visual Basic World Wide.*Web Browser$").isEmpty(); }));
+    // A local page, typed into the location box, sends the browser to another site, whose page
+    // (the engine's error page: nothing listens there) takes a process of its own.
+    sh(R"(echo '<meta http-equiv="refresh" content="0; url=http://127.0.0.1:9/">' >"$HOME/go.htm")");
+    const QString browser = window("Web Browser$");
+    sh("xdotool windowactivate --sync " + browser + " mousemove --window " + browser +
+       " 400 45 click 1 key ctrl+a type \"$HOME/go.htm\"");
+    sh("xdotool key Return");
+    ASSERT_TRUE(waitFor([] { return !window("^127\\.0\\.0\\.1 - .*Web Browser$").isEmpty(); }));
     QThread::msleep(2000);
     EXPECT_EQ(sh("cat \"$XDG_RUNTIME_DIR/stderr.txt\"").toStdString(), "");
 }

@@ -181,7 +181,7 @@ TEST_P(ProfileFileTest, ByteOrderMarkIsKeptAndSkipped)
               "\xEF\xBB\xBF" + text("[Add-Ins32]\nOther.connect=1\nVantixTolvarAddIn.connect=0\n"));
 }
 
-TEST_P(ProfileFileTest, KeysAreTrimmedAsBytesAndSameValuesAreNotRewritten)
+TEST_P(ProfileFileTest, NamesAndValuesAreTrimmedAsBytesAndSameValuesAreNotRewritten)
 {
     writeBytes(path(), text("[A]\nkey\xC2\xA0=1\nb=  \"x\"\n"));
     EXPECT_EQ(GetProfileKeys("A", path()), QStringList({"key\u00A0", "b"}));
@@ -194,6 +194,9 @@ TEST_P(ProfileFileTest, KeysAreTrimmedAsBytesAndSameValuesAreNotRewritten)
     }
     EXPECT_TRUE(WritePrivateProfileString("A", "key\u00A0", "2", path()));
     EXPECT_EQ(readBytes(path()), text("[A]\nkey\xC2\xA0=2\nb=  \"x\"\n"));
+    // Values too: what was written reads back as written.
+    EXPECT_TRUE(WritePrivateProfileString("A", "b", "\u00A0x\u2003", path()));
+    EXPECT_EQ(get("A", "b", path()), "\u00A0x\u2003");
 }
 
 TEST_P(ProfileFileTest, KeyGoesAfterHeaderOfSectionWithoutKeys)

@@ -12,12 +12,17 @@
 #include "platform/ui/qtservices.h"
 #include "windowwatch.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPolygonF>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,5 +215,66 @@ TEST_P(PrintToPdfTest, EveryCopyGoesIntoOneDocument)
 }
 
 INSTANTIATE_TEST_SUITE_P(Copies, PrintToPdfTest, ::testing::Values(1, 3));
+
+// The empty space around the words of the first page, in points; none when it holds no words.
+QMarginsF printedMargins(const QString &pdf)
+{
+    QProcess boxes;
+    boxes.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", "-l", "1", pdf, "-"});
+    boxes.waitForFinished(30000);
+    QSizeF page;
+    QPolygonF corners; // of every word: xMin/yMin, then xMax/yMax
+    for (const auto &m : QRegularExpression(R"re((\w+)="([\d.]+)" (\w+)="([\d.]+)")re")
+                             .globalMatch(QString::fromUtf8(boxes.readAllStandardOutput()))) {
+        const QPointF at(m.captured(2).toDouble(), m.captured(4).toDouble());
+        if (m.captured(1) == "width")
+            page = QSizeF(at.x(), at.y());
+        else
+            corners << at;
+    }
+    const QRectF words = corners.boundingRect();
+    return corners.isEmpty() ? QMarginsF()
+                             : QMarginsF(words.left(), words.top(), page.width() - words.right(),
+                                         page.height() - words.bottom());
+}
+
+TEST(PrintWithoutPrinterTest, OffersANumberedPdfInTheDocumentsFolderWithPrintedMargins)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a real printer is installed";
+    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty());
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath("config") && QDir(home.path()).mkpath("Papers"));
+    QFile dirs(home.filePath("config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    dirs.close();
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+
+    ui::QtServices services;
+    ui::ScopedServices scoped(&services);
+    tolvar::ScreenSaverWindow saver;
+    saver.show();
+    QStringList offered;
+    for (int i = 0; i < 2; ++i) {
+        whenShown<QPrintDialog>("ShowPrinter", [&](QPrintDialog *dialog) {
+            offered << dialog->printer()->outputFileName();
+            dialog->accept();
+        });
+        QTest::mouseClick(saver.findChild<QPushButton *>("Command1(2)"), Qt::LeftButton);
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+
+    const QString name = home.filePath("Papers/") + tolvar::InstructionsDocumentName;
+    EXPECT_EQ(offered, QStringList({name + ".pdf", name + " (2).pdf"}));
+    EXPECT_TRUE(QFileInfo::exists(offered.value(0)) && QFileInfo::exists(offered.value(1)));
+    EXPECT_EQ(saver.statusText(), tolvar::PrintingInstructionsStatus);
+    const QMarginsF margins = printedMargins(offered.value(0));
+    for (double margin : {margins.left(), margins.top(), margins.right(), margins.bottom()})
+        EXPECT_GE(margin, 72 / 2) << "points";
+}
 
 } // namespace

@@ -35,8 +35,8 @@ protected:
         // Each test gets a fresh VB.INI.
         QFile::remove(QDir(profile::windowsDirectory()).filePath("VB.INI"));
         QFile::remove(QDir(profile::windowsDirectory()).filePath("CLASSES.INI"));
-        ASSERT_TRUE(
-            automation::registerLocalServer("Hung.connect", script("hung.sh", "exec sleep 60")));
+        ASSERT_TRUE(automation::registerLocalServer(
+            "Hung.connect", script("hung.sh", "exec sleep 60"), "Hung Add-In"));
         ASSERT_TRUE(
             automation::registerLocalServer("Broken.connect", script("broken.sh", "exit 3")));
         manager.setUnloadTimeout(300);
@@ -95,7 +95,8 @@ TEST_F(AddInManagerTest, AServerThatEndsAtOnceIsReportedAndMarkedUnloaded)
     QTRY_COMPARE(manager.state("Broken.connect"), AddInManager::State::Unloaded);
     EXPECT_EQ(vbIni("Broken.connect"), "0");
     ASSERT_GE(failed.size(), 1);
-    EXPECT_FALSE(manager.lastError("Broken.connect").isEmpty());
+    EXPECT_TRUE(manager.lastError("Broken.connect").contains("ended by itself with exit status 3"))
+        << manager.lastError("Broken.connect").toStdString();
     EXPECT_FALSE(manager.isRunning("Broken.connect"));
 }
 
@@ -116,7 +117,8 @@ TEST_F(AddInManagerTest, CrashedServerIsUnloaded)
     ::kill(pid_t(manager.processId("Hung.connect")), SIGKILL);
     QTRY_COMPARE(manager.state("Hung.connect"), AddInManager::State::Unloaded);
     EXPECT_EQ(vbIni("Hung.connect"), "0");
-    EXPECT_FALSE(manager.lastError("Hung.connect").isEmpty());
+    EXPECT_TRUE(manager.lastError("Hung.connect").contains("ended: killed by SIGKILL"))
+        << manager.lastError("Hung.connect").toStdString();
 }
 
 TEST_F(AddInManagerTest, DisconnectAllKillsAServerThatDoesNotEndInTime)
@@ -153,6 +155,9 @@ TEST_F(AddInManagerTest, DialogListsTheKeysAndOkWritesTheCheckedStates)
     profile::WritePrivateProfileString("Add-Ins32", "Other.connect", "1", "VB.INI");
     AddInManagerDialog dialog(manager);
     ASSERT_EQ(dialog.list()->count(), 2);
+    // By description, with the ProgID beside it; by ProgID alone when there is none.
+    EXPECT_EQ(dialog.item("Hung.connect")->text(), "Hung Add-In \u2014 Hung.connect");
+    EXPECT_EQ(dialog.item("Other.connect")->text(), "Other.connect");
     // Checked means running, whatever VB.INI says.
     EXPECT_EQ(dialog.item("Other.connect")->checkState(), Qt::Unchecked);
     EXPECT_EQ(dialog.item("Hung.connect")->checkState(), Qt::Unchecked);

@@ -34,7 +34,8 @@ protected:
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
         script.write(
             "#!/bin/sh\n"
-            "printf '[LocalServer32]\\nFake.connect=%s\\n' \"$0\" > \"$WINDIR/CLASSES.INI\"\n"
+            "printf '[LocalServer32]\\nFake.connect=%s\\n[Description]\\nFake.connect=Fake\\n' "
+            "\"$0\" > \"$WINDIR/CLASSES.INI\"\n"
             "printf '[Add-Ins32]\\nFake.connect=0\\n' > \"$WINDIR/VB.INI\"\n"
             "echo run >> \"$WINDIR/fake-runs\"\n");
         script.close();
@@ -66,13 +67,17 @@ TEST_F(BundledAddInsTest, FirstStartRegistersLaterStartsLeaveItAlone)
     EXPECT_TRUE(vbhost::registerBundledAddIns(bin()).isEmpty());
     EXPECT_EQ(runs(), 1);
 
-    // Moved elsewhere, or dropped from VB.INI: registered again.
+    // Moved elsewhere, dropped from VB.INI, or registered without a description: again.
     ASSERT_TRUE(automation::registerLocalServer("Fake.connect", "/opt/old/lib/tolvar/tolvar"));
     vbhost::registerBundledAddIns(bin());
     EXPECT_EQ(runs(), 2);
     ASSERT_TRUE(QFile::remove(QDir(profile::windowsDirectory()).filePath("VB.INI")));
     vbhost::registerBundledAddIns(bin());
     EXPECT_EQ(runs(), 3);
+    ASSERT_TRUE(
+        profile::WritePrivateProfileString("Description", "Fake.connect", "", "CLASSES.INI"));
+    vbhost::registerBundledAddIns(bin());
+    EXPECT_EQ(runs(), 4);
 }
 
 TEST_F(BundledAddInsTest, FailingServerIsReported)

@@ -127,21 +127,21 @@ protected:
     QByteArray savedHome, savedConfig;
 };
 
-TEST_F(PrinterTest, WithoutPrinterDocumentBecomesPdfInDocuments)
+TEST_F(PrinterTest, WithoutPrinterOrDocumentsFolderDocumentBecomesPdfAtHome)
 {
     QtServices services(QStringLiteral("Tolvar"));
     EXPECT_EQ(services.printerEndDoc(), "");
     services.printerPrint(QStringLiteral("First copy"));
     services.printerPrint(QStringLiteral("Second copy"));
     const QString first = services.printerEndDoc();
-    EXPECT_EQ(QFileInfo(first).absolutePath(), home.filePath("Documents"));
+    EXPECT_EQ(first, home.filePath("Tolvar.pdf"));
     QFile pdf(first);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
 
     services.printerPrint(QStringLiteral("Next document"));
     const QString second = services.printerEndDoc();
-    EXPECT_NE(second, first) << first.toStdString() << " " << second.toStdString();
+    EXPECT_EQ(second, home.filePath("Tolvar (2).pdf"));
     EXPECT_TRUE(QFileInfo(second).size() > 0);
 }
 

@@ -6,7 +6,9 @@
 #include "platform/ui/twips.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -51,6 +53,39 @@ TEST_P(WizardWindowTest, CaptionSizeKeysAndNamesAsAScreenReaderMeetsThem)
     for (QLabel *label : wizard->findChildren<QLabel *>()) {
         ASSERT_TRUE(label->buddy()) << label->objectName().toStdString();
         EXPECT_EQ(accessibleName(label->buddy()), label->text());
+    }
+}
+
+// The room an option's caption has: its width less the indicator.
+int captionRoom(QRadioButton *option)
+{
+    QStyleOptionButton style;
+    style.initFrom(option);
+    return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
+}
+
+TEST_P(WizardWindowTest, OptionsSitBelowTheirFrameCaptionInTheLargestFontThatFitsThemAll)
+{
+    for (QGroupBox *frame : wizard->findChildren<QGroupBox *>()) {
+        const auto options = frame->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        bool largerFitsAll = true;
+        for (QRadioButton *option : options) {
+            const std::string name = option->objectName().toStdString();
+            const QString caption = option->text().replace("&&", "&");
+            EXPECT_EQ(option->font(), options.front()->font()) << name;
+            EXPECT_GE(option->y(), QFontMetrics(frame->font()).height()) << name;
+            EXPECT_LE(option->geometry().bottom(), frame->contentsRect().bottom()) << name;
+            EXPECT_LE(QFontMetrics(option->font()).horizontalAdvance(caption), captionRoom(option))
+                << name;
+            QFont larger = option->font();
+            larger.setPointSizeF(larger.pointSizeF() + 0.25);
+            const int inside = frame->contentsRect().right() + 1 - option->x();
+            largerFitsAll = largerFitsAll && QFontMetrics(larger).horizontalAdvance(caption) <=
+                                                 inside - (option->width() - captionRoom(option));
+        }
+        if (!options.isEmpty() && options.front()->font() != frame->font()) {
+            EXPECT_FALSE(largerFitsAll) << frame->objectName().toStdString();
+        }
     }
 }
 
