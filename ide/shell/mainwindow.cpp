@@ -1,12 +1,12 @@
 #include "mainwindow.h"
 
+#include "ide/code/codewindow.h"
 #include "ide/designer/formcanvas.h"
 #include "ide/designer/formdesigner.h"
 #include "ide/files/codepage.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/addinmanager.h"
 #include "ide/shell/addinmanagerdialog.h"
-#include "ide/shell/codeview.h"
 #include "ide/shell/missingnotice.h"
 #include "ide/shell/projectcommands.h"
 #include "ide/shell/projectexplorer.h"
@@ -156,7 +156,7 @@ void MainWindow::projectChanged()
 void MainWindow::commitCode()
 {
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
-        if (auto *code = qobject_cast<CodeView *>(w->widget()))
+        if (auto *code = qobject_cast<CodeWindow *>(w->widget()))
             code->commit();
     }
 }
@@ -341,19 +341,19 @@ FormDesigner *MainWindow::openDesigner(int formId)
     return d;
 }
 
-CodeView *MainWindow::openCode(int documentId)
+CodeWindow *MainWindow::openCode(int documentId)
 {
     if (!isCodeMember(m_workspace->document(documentId).kind)) {
         openCarried(documentId);
         return nullptr;
     }
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
-        if (auto *c = qobject_cast<CodeView *>(w->widget()); c && c->documentId() == documentId) {
+        if (auto *c = qobject_cast<CodeWindow *>(w->widget()); c && c->documentId() == documentId) {
             m_mdi->setActiveSubWindow(w);
             return c;
         }
     }
-    auto *c = new CodeView(*m_workspace, documentId);
+    auto *c = new CodeWindow(*m_workspace, documentId);
     QMdiSubWindow *w = m_mdi->addSubWindow(c);
     const QString name = m_workspace->document(documentId).name;
     w->setWindowTitle(tr("%1 (Code)").arg(name));
@@ -362,7 +362,8 @@ CodeView *MainWindow::openCode(int documentId)
     w->setProperty(kIsCodeProperty, true);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();
-    w->setGeometry(placeWithin(QRect(w->pos(), QSize(640, 420)), workspaceArea()));
+    w->setGeometry(placeWithin(QRect(w->pos(), QSize(720, 480)), workspaceArea()));
+    connect(c, &CodeWindow::cursorMoved, this, [this, w] { codeWindowActivated(w); });
     m_mdi->setActiveSubWindow(w);
     c->setFocus();
     return c;
@@ -373,6 +374,7 @@ void MainWindow::subWindowActivated(QMdiSubWindow *window)
     // ActiveForm is the form of the designer active last while it stays open: a code window,
     // the property list or the explorer in front leaves it as it is.
     updateEditActions();
+    codeWindowActivated(window);
     if (!window)
         return;
     if (auto *d = qobject_cast<FormDesigner *>(window->widget())) {

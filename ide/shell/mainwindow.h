@@ -19,7 +19,8 @@ class Services;
 namespace vbhost {
 
 class AddInManager;
-class CodeView;
+class CodeFind;
+class CodeWindow;
 class ControlCommands;
 class FormDesigner;
 class ProjectCommands;
@@ -29,7 +30,7 @@ class Toolbox;
 class Workspace;
 
 // The environment's main window: project explorer and property list docked, form designers
-// and code views as MDI windows, the File, Edit and Add-Ins menus. Prompts and messages go
+// and code windows as MDI windows, the File, Edit and Add-Ins menus. Prompts and messages go
 // through ui::Services so that tests can answer them.
 class MainWindow : public QMainWindow
 {
@@ -67,7 +68,10 @@ public:
     // document) opens nothing and says so; a related document opens in the desktop's program
     // for it.
     FormDesigner *openDesigner(int formId);
-    CodeView *openCode(int documentId);
+    CodeWindow *openCode(int documentId);
+    // The code window in front, or null.
+    CodeWindow *activeCodeWindow() const;
+    CodeFind &codeFind() const { return *m_find; }
     FormDesigner *designer(int formId) const;
 
     // Runs the Add-In Manager dialog (modal).
@@ -97,6 +101,9 @@ private:
     void showMessage(const QString &text, int icon);
     // Code windows hand over what was typed.
     void commitCode();
+    // Edit > Find, Find Next, Replace, Go To Line, and the cursor's place in the status bar.
+    void createCodeCommands(QMenu *edit);
+    void codeWindowActivated(QMdiSubWindow *window);
     QRect workspaceArea() const;
 
     ui::Services &m_services;
@@ -114,6 +121,9 @@ private:
     ControlCommands *m_controls = nullptr;
     QAction *m_save = nullptr;
     QLabel *m_status = nullptr;
+    CodeFind *m_find = nullptr;
+    QList<QAction *> m_codeActions;
+    QLabel *m_codePlace = nullptr;
 };
 
 } // namespace vbhost

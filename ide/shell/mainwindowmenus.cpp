@@ -59,6 +59,7 @@ void MainWindow::createMenus()
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->setAccessibleName(tr("Edit"));
     createEditMenu(edit);
+    createCodeCommands(edit);
 
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));

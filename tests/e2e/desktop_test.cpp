@@ -2,6 +2,8 @@
 // as an ordinary user: the web engine's sandbox is on only then.
 #include "desktop.h"
 
+#include <QFile>
+
 namespace {
 
 using namespace desktop;
@@ -56,6 +58,37 @@ TEST(QuietTest, TheBrowserPrintsNothingOnStandardErrorAtHomeOrOnASecondSite)
     ASSERT_TRUE(waitFor([] { return !window("^127\\.0\\.0\\.1 - .*Web Browser$").isEmpty(); }));
     QThread::msleep(2000);
     EXPECT_EQ(sh("cat \"$XDG_RUNTIME_DIR/stderr.txt\"").toStdString(), "");
+}
+
+// The demo form's code from the keyboard: the Object list (Ctrl+F2) and the Proc list chosen
+// by typing into them, a line typed, the project saved.
+TEST(CodeWindowTest, ButtonAndClickEventChosenFromTheListsAndALineTypedAndSaved)
+{
+    const QString main = window("^Demo \\[design\\]");
+    const QString keys = "xdotool windowactivate --sync " + main + " key --delay 150 ";
+    sh(keys + "ctrl+r Home Down Down F7");
+    QThread::msleep(1000); // the code window is inside the main window, not one of X's
+    const auto choose = [&](const QString &list, const QString &name) {
+        sh(keys + list);
+        sh("xdotool type --delay 60 " + name);
+        sh("xdotool key --delay 150 Return");
+    };
+    choose("ctrl+F2", "cmdCancel");
+    choose("ctrl+F2 Tab", "Click");
+    sh("xdotool type --delay 60 Beep && xdotool key Return");
+    // A control without code: its Click procedure is added, the cursor inside it.
+    choose("ctrl+F2", "picLogo");
+    sh("xdotool type --delay 60 '    Cls'");
+    sh(keys + "ctrl+s");
+    QByteArray frm;
+    EXPECT_TRUE(waitFor([&] {
+        QFile file(home().filePath("Main.frm"));
+        frm = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return frm.contains("Private Sub picLogo_Click()\r\n    Cls\r\nEnd Sub\r\n");
+    })) << frm.toStdString();
+    EXPECT_TRUE(frm.contains("Private Sub cmdCancel_Click()\r\n    Beep\r\n    Unload Me\r\n"));
+    EXPECT_TRUE(frm.contains("End\r\nAttribute VB_Name = \"frmMain\"\r\nAttribute VB_Creatable = "
+                             "False\r\nAttribute VB_Exposed = False\r\nOption Explicit\r\n"));
 }
 
 } // namespace

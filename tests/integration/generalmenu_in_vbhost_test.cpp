@@ -6,9 +6,9 @@
 
 #include "addin/toolwindow/toolwindow.h"
 #include "fakeservices.h"
+#include "ide/code/codewindow.h"
 #include "ide/designer/menupreview.h"
 #include "ide/model/workspace.h"
-#include "ide/shell/codeview.h"
 
 #include <QAction>
 #include <QDir>
@@ -87,7 +87,7 @@ protected:
 TEST_F(GeneralMenuInVbhostTest, MenusAndCodeShowAtOnceAndSurviveSaveAndReopen)
 {
     vbhost::MenuPreview preview(workspace, formId);
-    vbhost::CodeView code(workspace, formId);
+    vbhost::CodeWindow code(workspace, formId);
     const int menusBefore = preview.actions().size();
     const QString codeBefore = workspace.code(formId);
 

@@ -1,7 +1,10 @@
 #include "accessiblenames.h"
 #include "designerfixture.h"
+#include "ide/code/codeeditor.h"
+#include "ide/code/codefind.h"
+#include "ide/code/codewindow.h"
+#include "ide/code/finddialog.h"
 #include "ide/shell/addinmanagerdialog.h"
-#include "ide/shell/codeview.h"
 #include "ide/shell/projectcommands.h"
 #include "ide/shell/projectexplorer.h"
 
@@ -27,25 +30,40 @@ TEST_F(DesignerTest, ExplorerListsFormsModulesAndClasses)
     EXPECT_EQ(root->child(2)->child(0)->text(0), "Counter");
 }
 
-TEST_F(DesignerTest, CodeViewShowsTheCodeSection)
+TEST_F(DesignerTest, CodeWindowShowsTheCodeSection)
 {
-    CodeView *code = window->openCode(documentId("DemoMod"));
+    CodeWindow *code = window->openCode(documentId("DemoMod"));
     ASSERT_NE(code, nullptr);
     EXPECT_TRUE(code->toPlainText().contains("Public Sub FillProducts(Target As ComboBox)"));
     EXPECT_FALSE(code->toPlainText().contains("Attribute VB_Name"));
-    code->appendPlainText("' checked");
+    code->editor()->appendPlainText("' checked");
     code->commit();
     EXPECT_TRUE(ws().code(documentId("DemoMod")).contains("' checked\r\n") ||
                 ws().code(documentId("DemoMod")).endsWith("' checked"));
     EXPECT_TRUE(ws().isModified());
 }
 
+TEST_F(DesignerTest, EditMenuSearchesTheCodeWindowInFrontAndTheStatusBarShowsTheCursor)
+{
+    QAction *find = window->findChild<QAction *>("find");
+    EXPECT_FALSE(find->isEnabled());
+    CodeWindow *code = window->openCode(documentId("DemoMod"));
+    EXPECT_TRUE(find->isEnabled());
+    code->editor()->goTo(3, 2);
+    EXPECT_EQ(window->findChild<QLabel *>("codePlace")->text(), "Ln 4, Col 3");
+    services.inputBoxTexts << "6";
+    window->findChild<QAction *>("goToLine")->trigger();
+    EXPECT_EQ(code->editor()->textCursor().blockNumber(), 5);
+    find->trigger();
+    EXPECT_TRUE(window->codeFind().dialog()->isVisible());
+}
+
 TEST_F(DesignerTest, CodeTypedJustBeforeClosingTheWindowIsKept)
 {
     const int id = documentId("Counter");
-    CodeView *code = window->openCode(id);
-    code->moveCursor(QTextCursor::End);
-    QTest::keyClicks(code, "' last words");
+    CodeWindow *code = window->openCode(id);
+    code->editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(code->editor(), "' last words");
     window->mdiArea()->activeSubWindow()->close(); // before the pause that would hand it over
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ws().code(id).contains("' last words"));
@@ -66,7 +84,7 @@ TEST_F(DesignerTest, ExplorerOpensDesignersAndCode)
     QTreeWidgetItem *module = tree->topLevelItem(0)->child(1)->child(0);
     tree->setCurrentItem(module);
     QTest::keyClick(tree, Qt::Key_Return);
-    auto *code = qobject_cast<CodeView *>(window->mdiArea()->activeSubWindow()->widget());
+    auto *code = qobject_cast<CodeWindow *>(window->mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(code, nullptr);
     EXPECT_EQ(code->documentId(), documentId("DemoMod"));
 }
