@@ -107,6 +107,7 @@ void FormCanvas::reload()
         m_clientSize = size;
         setFixedSize(size);
         updateGeometry();
+        emit clientSized();
     }
     update();
     emit lookChanged();

@@ -68,6 +68,8 @@ signals:
     void selectionEdited();
     // The form's look was read again (after every change).
     void lookChanged();
+    // The form's client area took another size (a drag, a property, an undo).
+    void clientSized();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

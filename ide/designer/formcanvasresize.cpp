@@ -60,14 +60,16 @@ private:
     bool m_lines = false;
 };
 
-// The designer's scrolled view, else the canvas itself.
+// The outermost scrolled view around the canvas (the workspace of windows), so that a form
+// dragged larger than its designer window shows its whole outline; else the canvas itself.
 QWidget *outlineHost(QWidget *canvas)
 {
+    QWidget *host = canvas;
     for (QWidget *w = canvas->parentWidget(); w; w = w->parentWidget()) {
         if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
-            return area->viewport();
+            host = area->viewport();
     }
-    return canvas;
+    return host;
 }
 
 bool isLineEnd(SizeHandle h)

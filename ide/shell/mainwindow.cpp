@@ -332,9 +332,16 @@ FormDesigner *MainWindow::openDesigner(int formId)
     // Tied to the workspace, which goes before the windows when vbhost quits.
     connect(w, &QObject::destroyed, m_workspace.get(),
             [this, w, formId] { designerClosed(w, formId); });
-    // Room for the whole form where the area allows it.
+    // Room for the whole form where the area allows it, again whenever the form's size changes,
+    // as the form's own window would.
+    const auto fit = [this, w, d] {
+        if (!(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+            w->setGeometry(
+                placeWithin(QRect(w->pos(), d->sizeHint() + QSize(24, 40)), workspaceArea()));
+    };
     w->show();
-    w->setGeometry(placeWithin(QRect(w->pos(), d->sizeHint() + QSize(24, 40)), workspaceArea()));
+    fit();
+    connect(d->canvas(), &FormCanvas::clientSized, w, fit);
     m_mdi->setActiveSubWindow(w);
     m_workspace->setActiveForm(formId);
     d->setFocus();
