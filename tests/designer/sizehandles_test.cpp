@@ -58,22 +58,10 @@ TEST(SizeHandlesTest, EachHandleIsFoundAtItsPlaceAndNowhereElse)
     EXPECT_EQ(handleAt(boxHandles(QRect(20, 20, 2, 2)), QPoint(21, 21)), SizeHandle::TopLeft);
 }
 
-TEST(SizeHandlesTest, ALineEndMovesAloneAndItsPointerFollowsTheSlope)
+TEST(SizeHandlesTest, PointersFollowALinesSlopeAndRunSidewaysForAFixedHeight)
 {
-    const QLineF line(0, 0, 100, 50);
-    EXPECT_EQ(movedLineEnd(line, SizeHandle::LineStart, {-10, 5}), QLineF(-10, 5, 100, 50));
-    EXPECT_EQ(movedLineEnd(line, SizeHandle::LineEnd, {-10, 5}), QLineF(0, 0, 90, 55));
     EXPECT_EQ(lineEndCursor(QLine(0, 0, 100, 50)), Qt::SizeFDiagCursor);
     EXPECT_EQ(lineEndCursor(QLine(0, 50, 100, 0)), Qt::SizeBDiagCursor);
     EXPECT_EQ(lineEndCursor(QLine(0, 5, 100, 5)), Qt::SizeHorCursor);
-}
-
-TEST(SizeHandlesTest, DropDownListsSizeSidewaysOnly)
-{
-    EXPECT_TRUE(hasFixedHeight("ComboBox", 0));
-    EXPECT_FALSE(hasFixedHeight("ComboBox", 1));
-    EXPECT_TRUE(hasFixedHeight("combobox", 2));
-    EXPECT_TRUE(hasFixedHeight("DriveListBox", 0));
-    EXPECT_FALSE(hasFixedHeight("ListBox", 0));
     EXPECT_EQ(handleCursor(SizeHandle::TopLeft, true), Qt::SizeHorCursor);
 }
