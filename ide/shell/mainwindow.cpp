@@ -76,6 +76,8 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
 
     connect(m_explorer, &ProjectExplorer::openDesigner, this, &MainWindow::openDesigner);
     connect(m_explorer, &ProjectExplorer::openCode, this, &MainWindow::openCode);
+    connect(m_explorer, &ProjectExplorer::currentDocumentChanged, m_properties,
+            &PropertyList::showMember);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
     connect(m_workspace.get(), &Workspace::modifiedChanged, this, &MainWindow::updateTitle);
     connect(m_workspace.get(), &Workspace::changed, this, [this](Workspace::Change what, int) {
@@ -383,8 +385,11 @@ void MainWindow::subWindowActivated(QMdiSubWindow *window)
     if (!window)
         return;
     if (auto *d = qobject_cast<FormDesigner *>(window->widget())) {
+        m_properties->showMember(-1);
         if (m_workspace->activeForm() != d->formId())
             m_workspace->setActiveForm(d->formId());
+    } else if (auto *c = qobject_cast<CodeWindow *>(window->widget())) {
+        m_properties->showMember(c->documentId());
     }
 }
 
