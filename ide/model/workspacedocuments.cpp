@@ -190,8 +190,8 @@ void WorkspaceData::newProject()
     QByteArray bytes;
     for (const char *line : lines)
         bytes += QByteArray(line) + "\r\n";
-    auto proj = std::make_unique<ProjectFile>(
-        ProjectFile::fromBytes(bytes, QDir::current().absoluteFilePath(QStringLiteral("Project1.vbp"))));
+    auto proj = std::make_unique<ProjectFile>(ProjectFile::fromBytes(
+        bytes, QDir::current().absoluteFilePath(QStringLiteral("Project1.vbp"))));
     close();
     project = std::move(proj);
     projectIsNew = true;

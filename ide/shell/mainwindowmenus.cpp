@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 
+#include "ide/designer/toolbox.h"
 #include "ide/model/workspace.h"
 #include "ide/shell/addinmanager.h"
 #include "ide/shell/addinmanagerdialog.h"
 #include "ide/shell/projectcommands.h"
 #include "ide/shell/projectexplorer.h"
-#include "ide/designer/toolbox.h"
 #include "ide/shell/propertylist.h"
 #include "platform/ui/services.h"
 
@@ -95,14 +95,14 @@ void MainWindow::createMenus()
     QMenu *projectMenu = bar->addMenu(tr("&Project"));
     projectMenu->setObjectName(QStringLiteral("projectMenu"));
     projectMenu->setAccessibleName(tr("Project"));
-    const std::pair<const char *, MemberKind> members[] = {
-        {"addForm", MemberKind::Form},
-        {"addModule", MemberKind::Module},
-        {"addClassModule", MemberKind::Class}};
+    const std::pair<const char *, MemberKind> members[] = {{"addForm", MemberKind::Form},
+                                                           {"addModule", MemberKind::Module},
+                                                           {"addClassModule", MemberKind::Class}};
     const QString captions[] = {tr("Add &Form"), tr("Add &Module"), tr("Add &Class Module")};
     for (int i = 0; i < 3; ++i) {
         const MemberKind kind = members[i].second;
-        QAction *a = projectMenu->addAction(captions[i], this, [this, kind] { addNewMember(kind); });
+        QAction *a =
+            projectMenu->addAction(captions[i], this, [this, kind] { addNewMember(kind); });
         a->setObjectName(QLatin1String(members[i].first));
         connect(m_workspace.get(), &Workspace::changed, a,
                 [this, a] { a->setEnabled(m_workspace->hasProject()); });
