@@ -115,6 +115,8 @@ const QList<Procedure> &CodeWindow::procedures()
 
 void CodeWindow::rebuildObjects()
 {
+    // The title follows a rename of the member.
+    setWindowTitle(tr("%1 (Code)").arg(m_workspace.document(m_documentId).name));
     m_objects = codeObjects(documentObjectName(m_workspace, m_documentId),
                             m_workspace.controls(m_documentId));
     QStringList names;

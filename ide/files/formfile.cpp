@@ -93,19 +93,28 @@ FormFile FormFile::newModule(const QString &name, CodePage codePage)
         name + QStringLiteral(".bas"), codePage);
 }
 
-FormFile FormFile::newClass(const QString &name, CodePage codePage)
+FormFile FormFile::newClass(const QString &name, const QString &version, CodePage codePage)
 {
-    const QString t = QStringLiteral("VERSION 1.0 CLASS\r\n"
-                                     "BEGIN\r\n"
-                                     "  MultiUse = -1  'True\r\n"
-                                     "END\r\n"
-                                     "Attribute VB_Name = %1\r\n"
-                                     "Attribute VB_GlobalNameSpace = False\r\n"
-                                     "Attribute VB_Creatable = True\r\n"
-                                     "Attribute VB_PredeclaredId = False\r\n"
-                                     "Attribute VB_Exposed = False\r\n")
-                          .arg(quoteString(name));
-    return fromBytes(codePage.encode(t), name + QStringLiteral(".cls"), codePage);
+    // The 4.00 environment knows neither a global namespace nor predeclared classes.
+    const QString t = version == QLatin1String("4.00")
+                          ? QStringLiteral("VERSION 1.0 CLASS\r\n"
+                                           "BEGIN\r\n"
+                                           "  MultiUse = -1  'True\r\n"
+                                           "END\r\n"
+                                           "Attribute VB_Name = %1\r\n"
+                                           "Attribute VB_Creatable = False\r\n"
+                                           "Attribute VB_Exposed = False\r\n")
+                          : QStringLiteral("VERSION 1.0 CLASS\r\n"
+                                           "BEGIN\r\n"
+                                           "  MultiUse = -1  'True\r\n"
+                                           "END\r\n"
+                                           "Attribute VB_Name = %1\r\n"
+                                           "Attribute VB_GlobalNameSpace = False\r\n"
+                                           "Attribute VB_Creatable = True\r\n"
+                                           "Attribute VB_PredeclaredId = False\r\n"
+                                           "Attribute VB_Exposed = False\r\n");
+    return fromBytes(codePage.encode(t.arg(quoteString(name))), name + QStringLiteral(".cls"),
+                     codePage);
 }
 
 QStringList FormFile::objectReferences() const

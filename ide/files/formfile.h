@@ -39,11 +39,12 @@ public:
     // Kind from the extension: .frm and the other form-shaped files (.ctl, .pag, .dob) Form,
     // .cls Class, anything else Module.
     static Kind kindForFileName(const QString &fileName);
-    // New files as the designer writes them; version "5.00" or "4.00" for forms.
+    // New files as the designer writes them; version "5.00" or "4.00", the project's form version.
     static FormFile newForm(const QString &name, const QString &version = QStringLiteral("5.00"),
                             CodePage codePage = {});
     static FormFile newModule(const QString &name, CodePage codePage = {});
-    static FormFile newClass(const QString &name, CodePage codePage = {});
+    static FormFile newClass(const QString &name, const QString &version = QStringLiteral("5.00"),
+                             CodePage codePage = {});
 
     FormFile(FormFile &&) noexcept;
     FormFile &operator=(FormFile &&) noexcept;

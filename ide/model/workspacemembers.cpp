@@ -19,23 +19,29 @@ using automation::Value;
 
 // --- members and controls -----------------------------------------------------------------
 
+namespace {
+
+// New members are written in the format of the project's forms, else of its project file.
+QString projectFormVersion(const WorkspaceData &w)
+{
+    for (const auto &d : w.documents) {
+        if (d->kind == DocumentKind::Form && !d->file->version().isEmpty())
+            return d->file->version();
+    }
+    return w.project->value(QStringLiteral("Type")).isEmpty() ? QStringLiteral("4.00")
+                                                              : QStringLiteral("5.00");
+}
+
+} // namespace
+
 Document &WorkspaceData::addFormTemplate(Origin origin)
 {
     if (!project)
         throw Error::notSet();
-    QString version;
-    for (const auto &d : documents) {
-        if (d->kind == DocumentKind::Form && !d->file->version().isEmpty()) {
-            version = d->file->version();
-            break;
-        }
-    }
-    if (version.isEmpty())
-        version = project->value(QStringLiteral("Type")).isEmpty() ? QStringLiteral("4.00")
-                                                                   : QStringLiteral("5.00");
+    const QString version = projectFormVersion(*this);
     const QString name = uniqueDocumentName(QStringLiteral("Form"));
-    return addNewDocument(DocumentKind::Form,
-                          FormFile::newForm(name, version, project->codePage()), origin);
+    return addNewDocument(DocumentKind::Form, FormFile::newForm(name, version, project->codePage()),
+                          origin);
 }
 
 Document &WorkspaceData::addCodeMember(DocumentKind kind, Origin origin)
@@ -45,12 +51,13 @@ Document &WorkspaceData::addCodeMember(DocumentKind kind, Origin origin)
     if (kind != DocumentKind::Module && kind != DocumentKind::Class)
         throw Error::invalidCall();
     const bool module = kind == DocumentKind::Module;
-    const QString name = uniqueDocumentName(module ? QStringLiteral("Module")
-                                                   : QStringLiteral("Class"));
-    return addNewDocument(kind,
-                          module ? FormFile::newModule(name, project->codePage())
-                                 : FormFile::newClass(name, project->codePage()),
-                          origin);
+    const QString name =
+        uniqueDocumentName(module ? QStringLiteral("Module") : QStringLiteral("Class"));
+    return addNewDocument(
+        kind,
+        module ? FormFile::newModule(name, project->codePage())
+               : FormFile::newClass(name, projectFormVersion(*this), project->codePage()),
+        origin);
 }
 
 Document &WorkspaceData::addNewDocument(DocumentKind kind, FormFile file, Origin origin)

@@ -355,8 +355,6 @@ CodeWindow *MainWindow::openCode(int documentId)
     }
     auto *c = new CodeWindow(*m_workspace, documentId);
     QMdiSubWindow *w = m_mdi->addSubWindow(c);
-    const QString name = m_workspace->document(documentId).name;
-    w->setWindowTitle(tr("%1 (Code)").arg(name));
     w->setObjectName(QStringLiteral("codeWindow%1").arg(documentId));
     w->setProperty(kDocumentProperty, documentId);
     w->setProperty(kIsCodeProperty, true);

@@ -119,6 +119,9 @@ TEST_F(CodeWindowTest, ChangesMadeElsewhereShowAtOnceWithTypingNotHandedOverYet)
     EXPECT_TRUE(w->toPlainText().startsWith("' typed Option Explicit"));
     EXPECT_TRUE(w->toPlainText().endsWith("Public Sub Added()\nEnd Sub\n"));
     EXPECT_EQ(ws.code(id("Util")).toStdString(), w->toPlainText().toStdString());
+    CodeWindow *form = open("frmOrders");
+    ws.setProperty(id("frmOrders"), {}, "Name", "frmSales");
+    EXPECT_EQ(form->windowTitle(), "frmSales (Code)");
 }
 
 TEST_F(CodeWindowTest, ReplaceAllReportsTheCountAndIsUndoneInOneStep)

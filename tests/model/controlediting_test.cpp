@@ -167,6 +167,7 @@ TEST_F(ControlEditingTest, NewMembersTakeTheLowestFreeNumberAndSaveWhereTold)
     EXPECT_TRUE(read("Project1.vbp").contains("Form=Second.frm"));
     EXPECT_TRUE(read("Second.frm").contains("Begin VB.Form Form2 "));
     EXPECT_TRUE(read("Module2.bas").startsWith("Attribute VB_Name = \"Module2\""));
+    EXPECT_FALSE(read("Class1.cls").contains("VB_PredeclaredId")); // a 4.00 project's class
 
     ws.newProject();
     EXPECT_TRUE(ws.isNewProject());
