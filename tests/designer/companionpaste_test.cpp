@@ -128,56 +128,44 @@ TEST_F(CompanionPasteTest, ACopyOnItsOwnFormKeepsItsReferenceEvenWithoutItsCompa
     EXPECT_FALSE(QFile::exists(frx("Settings")));
 }
 
-TEST_F(CompanionPasteTest, ControlsOfAnotherProcessBringTheirRecords)
+struct Foreign
 {
-    const QByteArray record = fixturefrx::record("GIF89a-and-the-rest");
-    putForeignControls(QStringLiteral(R"([{"file":"Far.frx","offset":16,"bytes":"%1"}])")
-                           .arg(QString::fromLatin1(record.toBase64()))
-                           .toLatin1());
-    paste(settings);
-    EXPECT_EQ(picture(settings, "imgFar"), "\"Settings.frx\":2800");
-    ASSERT_NO_THROW(ws.save());
-    EXPECT_EQ(readAll(frx("Settings")).mid(0x2800), record);
-}
-
-struct Refusal
-{
-    const char *what;
-    const char *records;
-    const char *why;
+    const char *records; // of "Far.frx":0010; null: plain text alone
+    const char *refusal; // null: pasted with its record, a GIF's
 };
 
-class RefusedPasteTest : public CompanionPasteTest, public ::testing::WithParamInterface<Refusal>
+class ForeignPasteTest : public CompanionPasteTest, public ::testing::WithParamInterface<Foreign>
 {
 };
 
-TEST_P(RefusedPasteTest, AReferenceThatCannotBeResolvedPastesNothing)
+TEST_P(ForeignPasteTest, ARecordFromAnotherProcessIsAppendedOrThePasteRefusedWhole)
 {
     putForeignControls(GetParam().records);
     paste(settings);
+    if (!GetParam().refusal) {
+        EXPECT_EQ(picture(settings, "imgFar"), "\"Settings.frx\":2800");
+        ASSERT_NO_THROW(ws.save());
+        EXPECT_EQ(readAll(frx("Settings")).mid(0x2800), fixturefrx::record("GIF89a"));
+        return;
+    }
     ASSERT_EQ(services.messageBoxes().size(), 1);
     EXPECT_EQ(services.messageBoxes()[0].prompt,
               QStringLiteral("imgFar cannot be pasted: its Picture names \"Far.frx\":0010, and %1.")
-                  .arg(GetParam().why));
+                  .arg(GetParam().refusal));
     EXPECT_THROW(picture(settings, "imgFar"), automation::Error);
     EXPECT_FALSE(ws.canUndo());
     EXPECT_FALSE(ws.isModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Records, RefusedPasteTest,
+    Records, ForeignPasteTest,
     ::testing::Values(
-        Refusal{"plain text", nullptr, "the clipboard does not carry that record"},
-        Refusal{"unreadable where copied",
-                R"([{"file":"Far.frx","offset":16,"problem":"Far.frx cannot be read"}])",
+        Foreign{R"([{"file":"Far.frx","offset":16,"bytes":"DgAAAGx0AAAGAAAAR0lGODlh"}])", nullptr},
+        Foreign{nullptr, "the clipboard does not carry that record"},
+        Foreign{R"([{"file":"Far.frx","offset":16,"problem":"Far.frx cannot be read"}])",
                 "Far.frx cannot be read"},
-        Refusal{"cut short", R"([{"file":"Far.frx","offset":16,"bytes":"DAAAAGx0AAAAAQAA"}])",
-                "the clipboard carries that record damaged"}),
-    [](const auto &info) {
-        std::string name = info.param.what;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+        Foreign{R"([{"file":"Far.frx","offset":16,"bytes":"DAAAAGx0AAAAAQAA"}])",
+                "the clipboard carries that record damaged"}));
 
 TEST_F(CompanionPasteTest, ANewFormsCompanionIsNamedAfterTheFileItIsSavedAs)
 {
