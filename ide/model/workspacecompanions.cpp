@@ -228,8 +228,9 @@ WorkspaceData::WriteSet WorkspaceData::writeSet(Document &doc, const QString &ta
     if (set.renamed)
         set.formBytes = cp.encode(
             renameCompanionReferences(cp.decode(set.formBytes), doc.companion.name, name));
-    if (source.isEmpty() && doc.companion.bytes.isEmpty())
-        return set; // nothing to write
+    // Nothing names an empty companion: none is written (one written before is left as it is).
+    if (doc.companion.bytes.isEmpty())
+        return set;
     set.companionPath = QFileInfo(target).absolutePath() + u'/' + name;
     set.companionBytes = doc.companion.bytes;
     set.companionChanged = doc.companion.dirty || set.renamed ||
@@ -284,7 +285,7 @@ std::optional<HeldCompanionBytes> Workspace::heldCompanion(int documentId) const
     const Document *doc = d->document(documentId);
     if (!doc || !doc->companion.held)
         return std::nullopt;
-    return HeldCompanionBytes{doc->companion.name, doc->companion.bytes, doc->companion.revision};
+    return doc->companion;
 }
 
 } // namespace vbhost

@@ -21,13 +21,10 @@ struct PropertyRule;
 // A form-shaped document's binary companion once records have been pasted into it (or compared
 // with it): its whole contents as save writes them beside the document, under name. Records are
 // only ever appended, so the offsets its references name stay valid.
-struct HeldCompanion
+struct HeldCompanion : HeldCompanionBytes
 {
-    bool held = false; // else it is the file beside the document's source, if there is one
-    QString name;      // as its references name it: "Main.frx"
-    QByteArray bytes;
-    bool dirty = false;   // not yet written beside the document
-    quint64 revision = 0; // new for every content, so that drawings read it again
+    bool held = false;  // else it is the file beside the document's source, if there is one
+    bool dirty = false; // not yet written beside the document
 };
 
 // One form-shaped member, module or class of the open project. Controls carry ids of their own so
