@@ -180,6 +180,17 @@ int DesignLayout::toTwips(int pixels) const
     return int(std::lround(pixels * m_tpp));
 }
 
+int DesignLayout::toPixels(double twips) const
+{
+    return px(twips, m_tpp);
+}
+
+QPoint DesignLayout::originOf(int index) const
+{
+    const int p = index < 0 || index >= m_controls.size() ? -1 : m_controls[index].parent;
+    return p < 0 ? QPoint() : m_rects[p].topLeft();
+}
+
 static qsizetype indexIn(const QStringList &list, const QString &name)
 {
     for (qsizetype i = 0; i < list.size(); ++i) {

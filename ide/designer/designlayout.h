@@ -52,6 +52,9 @@ public:
     QStringList inBand(const QRect &band, int container) const;
 
     int toTwips(int pixels) const;
+    int toPixels(double twips) const;
+    // Pixel position of the top-left corner of the control's container (the form: 0, 0).
+    QPoint originOf(int index) const;
 
 private:
     QRect ownRect(int index, const QPoint &origin) const;

@@ -20,8 +20,6 @@ namespace vbhost {
 
 namespace {
 
-constexpr int kHandle = 6; // selection handle size in pixels
-
 double numberProperty(const Workspace &ws, int formId, const QString &key, const QString &name,
                       double fallback)
 {
@@ -49,7 +47,7 @@ FormCanvas::FormCanvas(Workspace &workspace, int formId, QWidget *parent)
     setAccessibleName(QStringLiteral("Form designer surface"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
-    setMouseTracking(false);
+    setMouseTracking(true); // the size pointer over the handles
     connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change what, int doc) {
         if (doc == -1 || doc == m_formId || what == Workspace::Change::Project)
             reload();
@@ -103,11 +101,13 @@ void FormCanvas::reload()
         w = numberProperty(m_workspace, m_formId, {}, QStringLiteral("Width"), 4800) - 120;
     if (h <= 0)
         h = numberProperty(m_workspace, m_formId, {}, QStringLiteral("Height"), 3600) - 405;
+    m_clientTwips = QSizeF(w, h);
     const QSize size(std::max(ui::twipsToPixels(w), 40), std::max(ui::twipsToPixels(h), 30));
     if (size != m_clientSize) {
         m_clientSize = size;
         setFixedSize(size);
         updateGeometry();
+        emit clientSized();
     }
     update();
     emit lookChanged();
@@ -186,6 +186,7 @@ void FormCanvas::paintEvent(QPaintEvent *)
         p.restore();
     }
 
+    paintFormHandles(p);
     const QStringList selected = selection();
     const QPoint delta = m_dragging ? m_currentPos - m_pressPos : QPoint();
     // Last to first, so that the reference's handles stay visible over controls stacked on it.
@@ -199,7 +200,7 @@ void FormCanvas::paintEvent(QPaintEvent *)
             p.setBrush(Qt::NoBrush);
             p.drawRect(r.translated(delta).adjusted(0, 0, -1, -1));
         }
-        paintHandles(p, r, s == 0);
+        paintHandles(p, i, s == 0);
     }
     if (m_banding || m_drawing) {
         p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
@@ -239,23 +240,6 @@ void FormCanvas::paintControl(QPainter &p, int index, const QRect &r)
     vbhost::paintControl({p, this, c, r, m_looks[index], m_fonts[index], m_pictures[index].get()});
 }
 
-void FormCanvas::paintHandles(QPainter &p, const QRect &r, bool reference)
-{
-    // The reference control (the first selected) has filled handles, the others hollow ones.
-    const QList<QPoint> points = {r.topLeft(),     QPoint(r.center().x(), r.top()),
-                                  r.topRight(),    QPoint(r.right(), r.center().y()),
-                                  r.bottomRight(), QPoint(r.center().x(), r.bottom()),
-                                  r.bottomLeft(),  QPoint(r.left(), r.center().y())};
-    p.save();
-    p.setClipping(false);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QColor(0, 0, 128), 1));
-    p.setBrush(reference ? QBrush(QColor(0, 0, 128)) : QBrush(Qt::white));
-    for (const QPoint &pt : points)
-        p.drawRect(QRect(pt - QPoint(kHandle / 2, kHandle / 2), QSize(kHandle, kHandle)));
-    p.restore();
-}
-
 void FormCanvas::focusInEvent(QFocusEvent *event)
 {
     if (m_workspace.activeForm() != m_formId)
@@ -273,7 +257,8 @@ void FormCanvas::mousePressEvent(QMouseEvent *event)
     setFocus(Qt::MouseFocusReason);
     if (m_workspace.activeForm() != m_formId)
         m_workspace.setActiveForm(m_formId);
-    if (startDrawing(event->position().toPoint()))
+    if (startDrawing(event->position().toPoint()) ||
+        startResize(event->position().toPoint(), event->modifiers()))
         return;
     const bool toggle = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     m_pressPos = m_currentPos = event->position().toPoint();
@@ -306,8 +291,18 @@ void FormCanvas::mousePressEvent(QMouseEvent *event)
 
 void FormCanvas::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_pressed)
+    if (isResizing()) {
+        // A release that never came (the grab was taken away) ends the drag.
+        if (event->buttons() & Qt::LeftButton)
+            dragResize(event->position().toPoint());
+        else
+            cancelResize();
         return;
+    }
+    if (!m_pressed) {
+        showHandleCursor(event->position().toPoint());
+        return;
+    }
     m_currentPos = event->position().toPoint();
     if (m_pressOnSelection && !m_dragging && !m_locked &&
         (m_currentPos - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
@@ -323,6 +318,8 @@ void FormCanvas::mouseReleaseEvent(QMouseEvent *event)
     m_currentPos = event->position().toPoint();
     if (m_drawing) {
         finishDrawing();
+    } else if (isResizing()) {
+        finishResize();
     } else if (m_dragging) {
         m_dragging = false;
         const QPoint d = m_currentPos - m_pressPos;
@@ -431,6 +428,8 @@ void FormCanvas::keyPressEvent(QKeyEvent *event)
             m_workspace.removeControls(m_formId, selection());
         break;
     case Qt::Key_Escape:
+        if (cancelResize())
+            break;
         if (m_drawing) {
             m_drawing = m_pressed = false;
             update();

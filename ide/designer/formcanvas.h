@@ -3,8 +3,10 @@
 #include "ide/designer/controllook.h"
 #include "ide/designer/designlayout.h"
 #include "ide/designer/picturecache.h"
+#include "ide/designer/sizehandles.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -20,7 +22,9 @@ class Workspace;
 // one pixel, Ctrl+arrows by one grid step, Shift+arrows resize it by one grid step, Delete
 // removes it. With a tool chosen in the toolbox, pressing and dragging draws a new control of
 // that class inside the form, frame or picture box pressed on (a click alone gives it its default
-// size there).
+// size there). Dragging a handle of a selected control sizes every selected control alike (a
+// line's end handle moves that end); the handles at the right, bottom and corner of the client
+// area size the form. An outline follows the drag; Escape drops it.
 class FormCanvas : public QWidget
 {
     Q_OBJECT
@@ -40,9 +44,13 @@ public:
         return m_banding || m_drawing ? bandRect(m_pressPos, m_currentPos) : QRect();
     }
     void setToolbox(Toolbox *toolbox);
-    // Mouse moves leave the controls where they are.
+    // Mouse drags leave the controls where they are and as large as they are.
     void setLocked(bool locked) { m_locked = locked; }
     bool isLocked() const { return m_locked; }
+    // A handle is being dragged: where the controls (or the form's client area) would go, in
+    // widget pixels; a line as the rectangle from its first end to its second.
+    bool isResizing() const { return m_sizeHandle != SizeHandle::None; }
+    QList<QRect> resizeOutlines() const;
     // The design grid's step in twips.
     static constexpr int kGridTwips = 120;
 
@@ -60,6 +68,8 @@ signals:
     void selectionEdited();
     // The form's look was read again (after every change).
     void lookChanged();
+    // The form's client area took another size (a drag, a property, an undo).
+    void clientSized();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -76,12 +86,33 @@ private:
     // Reads every control's look and picture; sizes AutoSize labels to their captions.
     void readLooks(QList<DesignControl> &controls, const QList<int> &infoIndex,
                    const QList<ControlNode *> &nodes);
-    void paintHandles(QPainter &p, const QRect &r, bool reference);
     void moveSelection(int dxTwips, int dyTwips, int dwTwips, int dhTwips);
     void selectNeighbour(int step);
     QStringList selection() const;
     bool startDrawing(const QPoint &at);
     void finishDrawing();
+    // Sizing with the handles (formcanvasresize.cpp).
+    void paintHandles(QPainter &p, int index, bool reference);
+    void paintFormHandles(QPainter &p);
+    QList<std::pair<SizeHandle, QPoint>> handlesOf(int index) const;
+    bool keepsHeight(int index) const;
+    // The handle under the point and whose it is (-1: the form's).
+    std::pair<SizeHandle, int> handleUnder(const QPoint &at) const;
+    Qt::CursorShape handlePointer(SizeHandle h, int index) const;
+    bool startResize(const QPoint &at, Qt::KeyboardModifiers modifiers);
+    void dragResize(const QPoint &at);
+    void finishResize();
+    bool cancelResize();
+    void endResize();
+    void showHandleCursor(const QPoint &at);
+    struct Resized
+    {
+        QString key;
+        QRectF bounds; // twips in the container; a line from X1, Y1 to X2, Y2
+        bool isLine = false;
+    };
+    QList<Resized> resizedControls() const;
+    QSizeF resizedForm() const;
 
     Workspace &m_workspace;
     int m_formId;
@@ -109,6 +140,11 @@ private:
     Toolbox *m_toolbox = nullptr;
     bool m_drawing = false; // drawing a new control with a tool of the toolbox
     bool m_locked = false;
+
+    SizeHandle m_sizeHandle = SizeHandle::None;
+    QString m_sizeKey; // whose handle is dragged; empty for the form's own
+    QSizeF m_clientTwips;
+    QPointer<QWidget> m_outline;
 };
 
 } // namespace vbhost

@@ -352,6 +352,27 @@ bool ProjectFile::setMemberPath(const QString &relativePath, const QString &newP
     return false;
 }
 
+bool ProjectFile::setMemberName(const QString &relativePath, const QString &name)
+{
+    requireWord(name, "a member name");
+    for (const Indexed &ix : m_index) {
+        ProjectMember m;
+        if (!memberFromEntry(ix.entry, &m) || m.name.isEmpty() ||
+            m.path.compare(relativePath, Qt::CaseInsensitive) != 0)
+            continue;
+        // Only the name changes: the key, the path and the spacing stay as written.
+        const QString value = ix.entry.value;
+        const qsizetype at = value.indexOf(m.name);
+        TextLine &l = m_lines[ix.lineIndex];
+        const qsizetype eq = l.text.indexOf('=');
+        l.text = l.text.left(eq + 1) +
+                 m_codePage.encode(value.left(at) + name + value.mid(at + m.name.size()));
+        reindex();
+        return true;
+    }
+    return false;
+}
+
 bool ProjectFile::removeMember(const QString &relativePath)
 {
     for (const Indexed &ix : m_index) {

@@ -71,6 +71,8 @@ public:
     bool removeMember(const QString &relativePath); // compared without regard to case
     // Points a member's line at another file, in place; false when no member has that path.
     bool setMemberPath(const QString &relativePath, const QString &newPath);
+    // Renames a module's or class's line in place; false when no named member has that path.
+    bool setMemberName(const QString &relativePath, const QString &name);
     // The member's file on this system: backslashes become separators, relative to the project
     // folder; a name differing only in letter case from a file on disk finds that file.
     QString memberFilePath(const QString &relativePath) const;

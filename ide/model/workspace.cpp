@@ -130,6 +130,11 @@ int Workspace::addNewMember(DocumentKind kind)
         .id;
 }
 
+void Workspace::renameMember(int documentId, const QString &name)
+{
+    d->renameMember(documentId, name, Origin::Designer);
+}
+
 void Workspace::removeFile(int documentId)
 {
     d->removeFile(documentId, Origin::Designer);
@@ -172,9 +177,12 @@ DocumentInfo Workspace::document(int id) const
     if (!doc)
         return {};
     const QString path = doc->isNew ? d->newFileTarget(*doc, QDir(d->projectFolder())) : doc->path;
-    return DocumentInfo{doc->id,    doc->kind,
-                        doc->name(), path,
-                        doc->isNew,  doc->isNew || doc->dirty,
+    return DocumentInfo{doc->id,
+                        doc->kind,
+                        doc->name(),
+                        path,
+                        doc->isNew,
+                        doc->isNew || doc->dirty,
                         doc->isNew && doc->copyOf.isEmpty()};
 }
 

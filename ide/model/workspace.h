@@ -168,6 +168,9 @@ public:
     // Adds a new empty form, module or class named Form1, Module1, Class1 (the lowest free
     // number); returns its id. A new form becomes the active one.
     int addNewMember(DocumentKind kind);
+    // A member's Name: a form's through its Name property, a module's or class's in its file
+    // and its project line. Throws automation::Error (380, a name already in use).
+    void renameMember(int documentId, const QString &name);
     // Takes the member out of the project; its file stays on disk.
     void removeFile(int documentId);
     // Writes one member (beside the project when it was never written). Throws WorkspaceError.

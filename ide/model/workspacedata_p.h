@@ -164,6 +164,7 @@ public:
     Document &addFormTemplate(Origin origin);
     // A new empty module or class (Module1, Class1, ...).
     Document &addCodeMember(DocumentKind kind, Origin origin);
+    void renameMember(int id, const QString &name, Origin origin);
     // The id of the member added: a document, or a carried file.
     int addFile(const QString &path, Origin origin);
     void removeFile(int id, Origin origin);

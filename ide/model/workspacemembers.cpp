@@ -60,6 +60,39 @@ Document &WorkspaceData::addCodeMember(DocumentKind kind, Origin origin)
         origin);
 }
 
+void WorkspaceData::renameMember(int id, const QString &name, Origin origin)
+{
+    Document *doc = document(id);
+    if (!doc || !isCodeMember(doc->kind))
+        throw Error::invalidCall();
+    if (hasDesigner(doc->kind)) {
+        writeProperty(*doc, *formForDesigner(id).file->root(), QStringLiteral("Name"), Value(name),
+                      origin);
+        return;
+    }
+    PropertyRule rule;
+    rule.name = QStringLiteral("Name");
+    rule.type = PropertyType::Name;
+    rule.max = 40;
+    const QString valid =
+        PropertyTable::validate(rule, Value(name), doc->file->codePage()).toString();
+    if (valid == doc->name())
+        return;
+    if (documentNameInUse(valid, doc))
+        throw nameInUseError(valid);
+    beginChange(origin, doc);
+    // A module's and a class's project lines carry their names.
+    for (const ProjectMember &m : project->members()) {
+        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == doc->path) {
+            project->setMemberName(m.path, valid);
+            projectDirty = true;
+            break;
+        }
+    }
+    doc->file->setModuleName(valid);
+    markDirty(*doc, Workspace::Change::Documents);
+}
+
 Document &WorkspaceData::addNewDocument(DocumentKind kind, FormFile file, Origin origin)
 {
     beginChange(origin, nullptr);

@@ -76,6 +76,8 @@ MainWindow::MainWindow(ui::Services &services, QWidget *parent)
 
     connect(m_explorer, &ProjectExplorer::openDesigner, this, &MainWindow::openDesigner);
     connect(m_explorer, &ProjectExplorer::openCode, this, &MainWindow::openCode);
+    connect(m_explorer, &ProjectExplorer::currentDocumentChanged, m_properties,
+            &PropertyList::showMember);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
     connect(m_workspace.get(), &Workspace::modifiedChanged, this, &MainWindow::updateTitle);
     connect(m_workspace.get(), &Workspace::changed, this, [this](Workspace::Change what, int) {
@@ -332,9 +334,16 @@ FormDesigner *MainWindow::openDesigner(int formId)
     // Tied to the workspace, which goes before the windows when vbhost quits.
     connect(w, &QObject::destroyed, m_workspace.get(),
             [this, w, formId] { designerClosed(w, formId); });
-    // Room for the whole form where the area allows it.
+    // Room for the whole form where the area allows it, again whenever the form's size changes,
+    // as the form's own window would.
+    const auto fit = [this, w, d] {
+        if (!(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+            w->setGeometry(
+                placeWithin(QRect(w->pos(), d->sizeHint() + QSize(24, 40)), workspaceArea()));
+    };
     w->show();
-    w->setGeometry(placeWithin(QRect(w->pos(), d->sizeHint() + QSize(24, 40)), workspaceArea()));
+    fit();
+    connect(d->canvas(), &FormCanvas::clientSized, w, fit);
     m_mdi->setActiveSubWindow(w);
     m_workspace->setActiveForm(formId);
     d->setFocus();
@@ -376,8 +385,11 @@ void MainWindow::subWindowActivated(QMdiSubWindow *window)
     if (!window)
         return;
     if (auto *d = qobject_cast<FormDesigner *>(window->widget())) {
+        m_properties->showMember(-1);
         if (m_workspace->activeForm() != d->formId())
             m_workspace->setActiveForm(d->formId());
+    } else if (auto *c = qobject_cast<CodeWindow *>(window->widget())) {
+        m_properties->showMember(c->documentId());
     }
 }
 

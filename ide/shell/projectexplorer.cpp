@@ -64,6 +64,7 @@ ProjectExplorer::ProjectExplorer(Workspace &workspace, QWidget *parent)
         const DocumentKind kind = m_workspace.document(id).kind;
         m_viewCode->setEnabled(id >= 0 && isCodeMember(kind));
         m_viewObject->setEnabled(id >= 0 && hasDesigner(kind));
+        emit currentDocumentChanged(id);
     });
     connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change what, int) {
         if (what == Workspace::Change::Documents || what == Workspace::Change::Project)

@@ -27,6 +27,7 @@ public:
 signals:
     void openDesigner(int documentId);
     void openCode(int documentId);
+    void currentDocumentChanged(int documentId);
 
 private:
     void activate(QTreeWidgetItem *item);

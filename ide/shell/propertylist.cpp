@@ -42,11 +42,13 @@ PropertyList::PropertyList(Workspace &workspace, QWidget *parent)
     connect(m_table, &QTableWidget::itemChanged, this, &PropertyList::onItemChanged);
     connect(&m_workspace, &Workspace::selectionChanged, this, [this] {
         m_error->hide();
+        m_member = -1;
         refresh();
     });
-    connect(&m_workspace, &Workspace::activeFormChanged, this, &PropertyList::refresh);
+    connect(&m_workspace, &Workspace::activeFormChanged, this, [this] { showMember(-1); });
     connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change what, int doc) {
-        if (what != Workspace::Change::Code && (doc == -1 || doc == m_formId))
+        if (what != Workspace::Change::Code &&
+            (doc == -1 || doc == m_formId || (m_member >= 0 && doc == m_member)))
             refresh();
     });
     refresh();
@@ -57,8 +59,47 @@ QString PropertyList::errorText() const
     return m_error->isHidden() ? QString() : m_error->text();
 }
 
+void PropertyList::showMember(int documentId)
+{
+    const DocumentKind kind = m_workspace.document(documentId).kind;
+    const int member =
+        documentId >= 0 && isCodeMember(kind) && !hasDesigner(kind) ? documentId : -1;
+    if (member == m_member)
+        return;
+    m_member = member;
+    m_error->hide();
+    refresh();
+}
+
+bool PropertyList::showMemberName()
+{
+    const DocumentInfo doc = m_workspace.document(m_member);
+    if (doc.id < 0) {
+        m_member = -1;
+        return false;
+    }
+    m_formId = -1;
+    m_key.clear();
+    m_filling = true;
+    m_object->setText(QStringLiteral("%1 %2").arg(doc.name, memberClassName(doc.kind)));
+    m_table->setRowCount(1);
+    auto *name = new QTableWidgetItem(QStringLiteral("Name"));
+    name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    QFont f = name->font();
+    f.setBold(true);
+    name->setFont(f);
+    auto *value = new QTableWidgetItem(doc.name);
+    value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    m_table->setItem(0, 0, name);
+    m_table->setItem(0, 1, value);
+    m_filling = false;
+    return true;
+}
+
 void PropertyList::refresh()
 {
+    if (m_member >= 0 && showMemberName())
+        return;
     m_formId = m_workspace.activeForm();
     const QStringList sel = m_workspace.selection();
     m_key = sel.isEmpty() ? QString() : sel.first();
@@ -111,11 +152,16 @@ void PropertyList::showError(const QString &text)
 
 bool PropertyList::editProperty(const QString &name, const QString &text)
 {
-    if (m_formId < 0)
+    if (m_formId < 0 && m_member < 0)
         return false;
     try {
-        const automation::Value current = m_workspace.property(m_formId, m_key, name);
-        m_workspace.setProperty(m_formId, m_key, name, propertyValueFromText(name, text, current));
+        if (m_member >= 0) {
+            m_workspace.renameMember(m_member, text);
+        } else {
+            const automation::Value current = m_workspace.property(m_formId, m_key, name);
+            m_workspace.setProperty(m_formId, m_key, name,
+                                    propertyValueFromText(name, text, current));
+        }
         showError({});
         return true;
     } catch (const automation::Error &e) {

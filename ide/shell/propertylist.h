@@ -11,8 +11,9 @@ namespace vbhost {
 class Workspace;
 
 // The properties of the first selected control of the active form (of the form itself when
-// nothing is selected), one row each, values editable in place. A value the workspace refuses
-// is shown as an error under the list and the old value comes back.
+// nothing is selected), one row each, values editable in place; or a module's or class's Name
+// while it is the member in hand. A value the workspace refuses is shown as an error under the
+// list and the old value comes back.
 class PropertyList : public QWidget
 {
     Q_OBJECT
@@ -26,12 +27,16 @@ public:
     int formId() const { return m_formId; }
     QString controlKey() const { return m_key; }
     void refresh();
+    // Shows a module's or class's Name; any other member (or -1) goes back to the active form.
+    void showMember(int documentId);
+    int member() const { return m_member; }
     // Sets one property from text as if typed in its row; false when refused.
     bool editProperty(const QString &name, const QString &text);
 
 private:
     void onItemChanged(QTableWidgetItem *item);
     void showError(const QString &text);
+    bool showMemberName();
 
     Workspace &m_workspace;
     QLabel *m_object;
@@ -39,6 +44,7 @@ private:
     QLabel *m_error;
     int m_formId = -1;
     QString m_key;
+    int m_member = -1;
     bool m_filling = false;
 };
 

@@ -149,6 +149,18 @@ TEST_F(ObjectModelTest, AddFileAddsTheFileToTheProject)
     EXPECT_EQ(read(QStringLiteral("lib/Class1.cls")), Class1); // referenced, not rewritten
 }
 
+TEST_F(ObjectModelTest, RenamedModuleKeepsItsFileAndIsUndone)
+{
+    const int module = ws.documents()[1].id;
+    EXPECT_THROW(ws.renameMember(module, QStringLiteral("Form1")), automation::Error);
+    ws.renameMember(module, QStringLiteral("Helpers"));
+    ws.save();
+    EXPECT_TRUE(read(QStringLiteral("Project1.vbp")).contains("Module=Helpers; Module1.bas\r\n"));
+    EXPECT_TRUE(read(QStringLiteral("Module1.bas")).startsWith("Attribute VB_Name = \"Helpers\""));
+    ws.undo();
+    EXPECT_EQ(ws.document(module).name, u"Module1");
+}
+
 TEST_F(ObjectModelTest, AddFileRefusesDuplicatesAndMissingFiles)
 {
     QDir(dir.path()).mkpath(QStringLiteral("other"));

@@ -1,10 +1,13 @@
 #include "designerfixture.h"
 #include "ide/designer/menupreview.h"
+#include "ide/shell/projectexplorer.h"
 #include "ide/shell/propertylist.h"
 #include "platform/ui/twips.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
 
 using namespace shelltesting;
 
@@ -149,6 +152,23 @@ TEST_F(DesignerTest, PropertyListEditsAndShowsRefusedValues)
     EXPECT_FALSE(list->editProperty("Left", "far away"));
     EXPECT_TRUE(list->errorText().contains("380")) << list->errorText().toStdString();
     EXPECT_EQ(twips("txtName", "Left"), 1200);
+}
+
+TEST_F(DesignerTest, PropertyListNamesTheModuleOrClassInHand)
+{
+    QTreeWidget *tree = window->explorer()->tree();
+    const auto items = tree->findItems("DemoMod", Qt::MatchRecursive);
+    ASSERT_EQ(items.size(), 1);
+    tree->setCurrentItem(items.first());
+    PropertyList *list = window->propertyList();
+    EXPECT_EQ(list->member(), documentId("DemoMod"));
+    EXPECT_FALSE(list->editProperty("Name", "frmMain")); // taken
+    EXPECT_TRUE(list->editProperty("Name", "Tools"));
+    EXPECT_EQ(list->table()->item(0, 1)->text(), "Tools");
+    click("txtName"); // the designer again
+    EXPECT_EQ(list->controlKey(), "txtName");
+    window->openCode(documentId("Counter"));
+    EXPECT_EQ(list->member(), documentId("Counter"));
 }
 
 TEST_F(DesignerTest, MenuPreviewHasCaptionsAndShortcuts)
