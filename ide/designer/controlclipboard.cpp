@@ -3,10 +3,13 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <cmath>
+#include <limits>
 
 namespace vbhost {
 
@@ -18,12 +21,56 @@ QString controlSource(int formId, const QString &containerKey)
         .arg(containerKey.toLower());
 }
 
+namespace {
+
+QJsonArray recordsToJson(const QList<CompanionRecord> &records)
+{
+    QJsonArray out;
+    for (const CompanionRecord &r : records) {
+        QJsonObject o{{QStringLiteral("file"), r.file},
+                      {QStringLiteral("offset"), qint64(r.offset)}};
+        if (r.problem.isEmpty())
+            o.insert(QStringLiteral("bytes"), QString::fromLatin1(r.bytes.toBase64()));
+        else
+            o.insert(QStringLiteral("problem"), r.problem);
+        out << o;
+    }
+    return out;
+}
+
+// Records without a file or offset are left out: their references find none and are refused.
+QList<CompanionRecord> recordsFromJson(const QJsonArray &array)
+{
+    QList<CompanionRecord> out;
+    for (const QJsonValue &v : array) {
+        const QJsonObject o = v.toObject();
+        const QString file = o.value(QStringLiteral("file")).toString();
+        const double offset = o.value(QStringLiteral("offset")).toDouble(-1);
+        if (file.isEmpty() || offset < 0 || offset > std::numeric_limits<quint32>::max() ||
+            offset != std::floor(offset))
+            continue;
+        CompanionRecord r{file, quint32(offset), {}, o.value(QStringLiteral("problem")).toString()};
+        const auto bytes =
+            QByteArray::fromBase64Encoding(o.value(QStringLiteral("bytes")).toString().toLatin1(),
+                                           QByteArray::AbortOnBase64DecodingErrors);
+        if (r.problem.isEmpty() && (!bytes || bytes.decoded.isEmpty()))
+            r.problem = QStringLiteral("the clipboard holds that record damaged");
+        else if (r.problem.isEmpty())
+            r.bytes = *bytes;
+        out << r;
+    }
+    return out;
+}
+
+} // namespace
+
 QMimeData *controlsMimeData(const ClipboardControls &controls)
 {
     auto *data = new QMimeData;
     data->setText(controls.text);
     const QJsonObject ours{{QStringLiteral("text"), controls.text},
-                           {QStringLiteral("source"), controls.source}};
+                           {QStringLiteral("source"), controls.source},
+                           {QStringLiteral("records"), recordsToJson(controls.records)}};
     data->setData(QLatin1String(kControlsMimeType),
                   QJsonDocument(ours).toJson(QJsonDocument::Compact));
     return data;
@@ -38,13 +85,15 @@ std::optional<ClipboardControls> controlsFromMimeData(const QMimeData *data)
             QJsonDocument::fromJson(data->data(QLatin1String(kControlsMimeType))).object();
         const QString text = ours.value(QStringLiteral("text")).toString();
         if (!text.isEmpty())
-            return ClipboardControls{text, ours.value(QStringLiteral("source")).toString()};
+            return ClipboardControls{
+                text, ours.value(QStringLiteral("source")).toString(),
+                recordsFromJson(ours.value(QStringLiteral("records")).toArray())};
     }
     // Form-file text copied from an editor pastes as well.
     static const QRegularExpression blocks(QStringLiteral("^\\s*Begin\\s+\\S+\\s+\\S+"),
                                            QRegularExpression::CaseInsensitiveOption);
     if (data->hasText() && blocks.match(data->text()).hasMatch())
-        return ClipboardControls{data->text(), QString()};
+        return ClipboardControls{data->text(), QString(), {}};
     return std::nullopt;
 }
 

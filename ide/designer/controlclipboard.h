@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ide/files/companionfile.h"
+
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -8,12 +11,14 @@ class QMimeData;
 namespace vbhost {
 
 // Controls on the system clipboard: their form-file text as plain text, for any editor, and
-// with where they were copied from under a type of our own, for a designer in this or another
-// vbhost.
+// with where they were copied from and the companion records they name under a type of our
+// own, for a designer in this or another vbhost. Ours is a JSON object: "text", "source", and
+// "records", each {"file", "offset", "bytes" (Base64)} or {"file", "offset", "problem"}.
 struct ClipboardControls
 {
     QString text;   // Begin ... End blocks as a form file writes them
     QString source; // where they were copied: see controlSource()
+    QList<CompanionRecord> records;
 };
 
 inline constexpr char kControlsMimeType[] = "application/x-vbhost-controls";

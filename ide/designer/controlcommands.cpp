@@ -41,8 +41,14 @@ void ControlCommands::copy()
         if (c.key.compare(keys.first(), Qt::CaseInsensitive) == 0)
             container = c.parentKey;
     }
-    putControlsOnClipboard({m_workspace.copyControls(form, keys), controlSource(form, container)});
+    const Workspace::CopiedControls copied = m_workspace.copyControlsWithRecords(form, keys);
+    putControlsOnClipboard({copied.text, controlSource(form, container), copied.records});
     m_pastes.clear();
+    // Said now, so that a cut is not a surprise: such a record cannot go to another form.
+    for (const CompanionRecord &r : copied.records) {
+        if (!r.problem.isEmpty())
+            emit status(tr("%1: these controls can be pasted on this form only").arg(r.problem));
+    }
 }
 
 void ControlCommands::cut()
@@ -91,12 +97,20 @@ void ControlCommands::paste()
         return answer == ui::mb::Yes ? Workspace::NameClash::ControlArray
                                      : Workspace::NameClash::NewName;
     };
+    const bool sameForm = clip->source.section(u':', 0, 1) == target.section(u':', 0, 1);
     try {
-        const QStringList keys =
-            m_workspace.pasteControls(form, container, clip->text, elsewhere, offset, offset, ask);
+        const QStringList keys = m_workspace.pasteControls(
+            form, container, {clip->text, clip->records, sameForm}, elsewhere, offset, offset, ask);
         emit status(tr("Pasted %1").arg(keys.join(QStringLiteral(", "))));
-    } catch (const automation::Error &) {
-        emit status(tr("The clipboard holds no controls that can be pasted"));
+    } catch (const automation::Error &e) {
+        --count;
+        if (e.number() == automation::Error::invalidCall().number()) {
+            emit status(tr("The clipboard holds no controls that can be pasted"));
+            return;
+        }
+        emit status(e.description());
+        m_services.MsgBox(e.description(), int(ui::mb::OKOnly) | int(ui::mb::Exclamation),
+                          QStringLiteral("vbhost"));
     }
 }
 

@@ -119,12 +119,14 @@ void FormCanvas::readLooks(QList<DesignControl> &controls, const QList<int> &inf
     const double tpp = ui::twipsPerPixel();
     const FormFile *file = m_workspace.formFile(m_formId);
     const QString source = m_workspace.sourcePath(m_formId);
+    const std::optional<HeldCompanionBytes> held = m_workspace.heldCompanion(m_formId);
+    const HeldCompanionBytes *companion = held ? &*held : nullptr;
     m_pictureCache.beginPass();
     m_formLook =
         file && file->root() ? vbhost::formLook(*file->root(), file->version()) : ControlLook();
     m_formFont = designFont(m_formLook.font, tpp);
-    m_formPicture = m_pictureCache.picture(source, m_formLook.picture);
-    m_formIcon = m_pictureCache.picture(source, m_formLook.icon);
+    m_formPicture = m_pictureCache.picture(source, m_formLook.picture, companion);
+    m_formIcon = m_pictureCache.picture(source, m_formLook.icon, companion);
     m_looks.clear();
     m_fonts.clear();
     m_pictures.clear();
@@ -138,7 +140,7 @@ void FormCanvas::readLooks(QList<DesignControl> &controls, const QList<int> &inf
             const QSize size = labelAutoSize(look, font, ui::twipsToPixels(c.bounds.width()));
             c.bounds.setSize(QSizeF(size.width() * tpp, size.height() * tpp));
         }
-        m_pictures << m_pictureCache.picture(source, look.picture);
+        m_pictures << m_pictureCache.picture(source, look.picture, companion);
         m_looks << look;
         m_fonts << font;
     }

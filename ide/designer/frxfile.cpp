@@ -1,6 +1,5 @@
 #include "frxfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -17,12 +16,6 @@ quint32 u32At(const QByteArray &b, qsizetype at)
 quint16 u16At(const QByteArray &b, qsizetype at)
 {
     return at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : 0;
-}
-
-bool hasKeyAt(const QByteArray &b, qsizetype at)
-{
-    return at + 4 <= b.size() && b[at] == 'l' && b[at + 1] == 't' && b[at + 2] == 0 &&
-           b[at + 3] == 0;
 }
 
 // A device-independent bitmap stored without its file header: Qt's reader wants one.
@@ -117,24 +110,16 @@ FrxPicture FrxFile::pictureAt(quint32 offset) const
         pic.problem = m_problem;
         return pic;
     }
-    const qsizetype at = qsizetype(offset);
-    qsizetype start = at + 4;
-    quint32 size = u32At(m_bytes, at);
-    if (hasKeyAt(m_bytes, at + 4)) {
-        start = at + 12;
-        size = u32At(m_bytes, at + 8);
-    } else if (hasKeyAt(m_bytes, at + 20)) {
-        start = at + 28;
-        size = u32At(m_bytes, at + 24);
-    }
-    if (at + 4 > m_bytes.size() || start + qsizetype(size) > m_bytes.size()) {
+    const auto layout = pictureRecordLayout(m_bytes, qsizetype(offset));
+    if (!layout || layout->end() > m_bytes.size()) {
         pic.problem = QStringLiteral("%1 ends before the picture at offset %2")
                           .arg(m_name, QString::number(offset, 16).toUpper());
         return pic;
     }
+    const quint32 size = layout->dataSize;
     if (size == 0)
         return pic;
-    pic.bytes = m_bytes.mid(start, size);
+    pic.bytes = m_bytes.mid(layout->dataStart, size);
     pic.kind = pictureKindOf(pic.bytes);
     if (pic.kind == PictureKind::Unknown)
         pic.problem = QStringLiteral("%1 holds no picture at offset %2")
@@ -142,24 +127,6 @@ FrxPicture FrxFile::pictureAt(quint32 offset) const
     else if (pic.kind == PictureKind::Bitmap && !pic.bytes.startsWith("BM"))
         pic.bytes = withFileHeader(pic.bytes);
     return pic;
-}
-
-QString companionPath(const QString &formFilePath, const QString &companionName)
-{
-    const QDir dir = QFileInfo(formFilePath).absoluteDir();
-    const QString relative = QString(companionName).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString direct = dir.filePath(relative);
-    if (QFileInfo::exists(direct))
-        return direct;
-    // Written on a system that ignores letter case: Form1.FRX for "Form1.frx".
-    const QFileInfo wanted(direct);
-    const QDir folder = wanted.absoluteDir();
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        if (name.compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
-            return folder.filePath(name);
-    }
-    return direct;
 }
 
 } // namespace vbhost

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ide/files/companionfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -31,11 +33,8 @@ struct FrxPicture
     QString problem;  // why no picture could be read; empty when it was
 };
 
-// The binary companion of a form-shaped file (.frx, .ctx, .pgx, .dox): records without a file
-// header, each found by the offset its property names ("Form1.frx":0A2C). A picture record is
-// a 12-byte header (the size plus 8, "lt\0\0", the size) before the picture file; custom
-// controls put a class id between the first two fields (28 bytes), and the oldest files only
-// the size (4 bytes).
+// The pictures of a binary companion, each found by the offset its property names; the record
+// layout is pictureRecordLayout's.
 class FrxFile
 {
 public:
@@ -51,9 +50,5 @@ private:
     QString m_name;
     QString m_problem;
 };
-
-// The companion a property names ("Form1.frx", maybe with a folder and backslashes), beside the
-// form's file and found without regard to letter case; the path it would have when absent.
-QString companionPath(const QString &formFilePath, const QString &companionName);
 
 } // namespace vbhost

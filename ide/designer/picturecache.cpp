@@ -69,17 +69,23 @@ void PictureCache::endPass()
     m_pictures.removeIf([](const auto &it) { return !it.value().used; });
 }
 
-DesignPicturePtr PictureCache::picture(const QString &formFilePath, const PictureRef &ref)
+DesignPicturePtr PictureCache::picture(const QString &formFilePath, const PictureRef &ref,
+                                       const HeldCompanionBytes *held)
 {
     if (!ref.isSet())
         return nullptr;
-    if (formFilePath.isEmpty()) {
+    // Records pasted and not yet saved are read where the workspace holds them.
+    const bool fromHeld =
+        held &&
+        QString(ref.file).replace(u'\\', u'/').compare(held->name, Qt::CaseInsensitive) == 0;
+    if (formFilePath.isEmpty() && !fromHeld) {
         // A form never written has no companion to read from.
         auto missing = std::make_shared<DesignPicture>();
         missing->problem = QStringLiteral("%1 has not been written").arg(ref.file);
         return missing;
     }
-    const QString path = companionPath(formFilePath, ref.file);
+    const QString path = fromHeld ? QStringLiteral("\n%1\n%2").arg(held->name).arg(held->revision)
+                                  : companionPath(formFilePath, ref.file);
     const QString key = path + u'\n' + QString::number(ref.offset);
     if (auto it = m_pictures.find(key); it != m_pictures.end()) {
         it->used = true;
@@ -87,7 +93,8 @@ DesignPicturePtr PictureCache::picture(const QString &formFilePath, const Pictur
     }
     auto file = m_files.find(path);
     if (file == m_files.end())
-        file = m_files.insert(path, FrxFile::load(path));
+        file = m_files.insert(path, fromHeld ? FrxFile::fromBytes(held->bytes, held->name)
+                                             : FrxFile::load(path));
     auto pic = std::make_shared<const DesignPicture>(decodePicture(file->pictureAt(ref.offset)));
     m_pictures.insert(key, {pic, true});
     return pic;

@@ -27,8 +27,10 @@ public:
     // Marks every picture unused; endPass() drops those not asked for since.
     void beginPass();
     void endPass();
-    // Null when the property names no picture. formFilePath locates the companion.
-    DesignPicturePtr picture(const QString &formFilePath, const PictureRef &ref);
+    // Null when the property names no picture. formFilePath locates the companion, unless held
+    // is the companion the property names.
+    DesignPicturePtr picture(const QString &formFilePath, const PictureRef &ref,
+                             const HeldCompanionBytes *held = nullptr);
 
 private:
     struct Entry
@@ -36,8 +38,8 @@ private:
         DesignPicturePtr picture;
         bool used = false;
     };
-    QHash<QString, FrxFile> m_files;  // by companion path, for one pass
-    QHash<QString, Entry> m_pictures; // by companion path and offset
+    QHash<QString, FrxFile> m_files;  // by companion path (or held name and revision), for one pass
+    QHash<QString, Entry> m_pictures; // by the same and the offset
 };
 
 // Decodes a picture file's bytes; metafiles and unreadable bytes give a null image.

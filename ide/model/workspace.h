@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ide/files/companionfile.h"
 #include "ide/files/memberkind.h"
 #include "ide/model/addinmenu.h"
 #include "platform/automation/object.h"
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace vbhost {
@@ -208,12 +210,27 @@ public:
     // member. Valid until the next change.
     const FormFile *formFile(int formId) const;
     // Where the member's binary companions are read from now: beside the file it was taken in
-    // from until it is first saved, else beside its path; empty for one never written.
+    // from until it is first saved, else beside its path; empty for one never written. Records
+    // pasted since the last save are read from heldCompanion().
     QString sourcePath(int documentId) const;
+    // The member's binary companion when it is held in memory (records were pasted into it),
+    // with what save will write; nothing when it is read from its file.
+    std::optional<HeldCompanionBytes> heldCompanion(int documentId) const;
 
     // The controls' blocks (with the controls they contain) as a form file writes them at its
     // first level; no event code. Empty when none of the keys is a control.
     QString copyControls(int formId, const QStringList &keys) const;
+    // Controls copied with the companion records their properties name (pictures, lists, long
+    // texts), so that they can be pasted into another document, in this vbhost or another.
+    struct CopiedControls
+    {
+        QString text; // as copyControls() gives it
+        QList<CompanionRecord> records;
+        // Pasted into the document they were copied from: a record that could not be carried
+        // keeps its reference, as it names the same record there.
+        bool sameDocument = false;
+    };
+    CopiedControls copyControlsWithRecords(int formId, const QStringList &keys) const;
     enum class NameClash { NewName, ControlArray };
     // Asked about a pasted control whose name a control of the same class already has.
     using ClashQuestion = std::function<NameClash(const QString &name)>;
@@ -225,6 +242,15 @@ public:
     // is taken. The copies become the selection; returns their keys. Throws 5 for text that
     // is not such blocks.
     QStringList pasteControls(int formId, const QString &containerKey, const QString &text,
+                              bool atCorner, double dx, double dy, const ClashQuestion &ask);
+    // The same with the records the text's properties name. A reference keeps its text where
+    // the document's own companion holds the same record at that offset; any other record is
+    // appended to the document's companion (made beside its file when it has none) and the
+    // reference names it there, as one step of undo with the controls. A reference whose record
+    // is not carried or could not be read refuses the whole paste (unless it is pasted into the
+    // same document), before anything changes: 321 with a description that names the control,
+    // the property and why.
+    QStringList pasteControls(int formId, const QString &containerKey, const CopiedControls &copied,
                               bool atCorner, double dx, double dy, const ClashQuestion &ask);
     // Draws the controls over (or under) the others of their containers.
     void bringToFront(int formId, const QStringList &keys);

@@ -61,12 +61,14 @@ struct NameInUse
 } // namespace
 
 QList<ControlNode *> WorkspaceData::pasteControls(Document &doc, ControlNode &container,
-                                                  const QString &text, bool atCorner, double dx,
-                                                  double dy, const Workspace::ClashQuestion &ask,
+                                                  const Workspace::CopiedControls &copied,
+                                                  bool atCorner, double dx, double dy,
+                                                  const Workspace::ClashQuestion &ask,
                                                   Origin origin)
 {
     const CodePage cp = doc.file->codePage();
-    QString body = text;
+    QByteArray appended;
+    QString body = placeCompanionRecords(doc, copied, &appended);
     if (!body.endsWith(u'\n'))
         body += QStringLiteral("\r\n");
     std::optional<FormFile> clip;
@@ -161,6 +163,7 @@ QList<ControlNode *> WorkspaceData::pasteControls(Document &doc, ControlNode &co
         dy -= top;
     }
     beginChange(origin, &doc);
+    appendToCompanion(doc, appended);
     for (ControlNode *n : becomeFirstElement)
         n->setProperty(QStringLiteral("Index"), QStringLiteral("0"));
     int tabIndex = nextTabIndex(doc);
@@ -246,16 +249,31 @@ QString Workspace::copyControls(int formId, const QStringList &keys) const
     return doc.file->codePage().decode(joinLines(lines));
 }
 
+Workspace::CopiedControls Workspace::copyControlsWithRecords(int formId,
+                                                             const QStringList &keys) const
+{
+    CopiedControls copied{copyControls(formId, keys), {}};
+    copied.records = d->companionRecords(d->formForDesigner(formId), copied.text);
+    return copied;
+}
+
 QStringList Workspace::pasteControls(int formId, const QString &containerKey, const QString &text,
                                      bool atCorner, double dx, double dy, const ClashQuestion &ask)
+{
+    return pasteControls(formId, containerKey, CopiedControls{text, {}}, atCorner, dx, dy, ask);
+}
+
+QStringList Workspace::pasteControls(int formId, const QString &containerKey,
+                                     const CopiedControls &copied, bool atCorner, double dx,
+                                     double dy, const ClashQuestion &ask)
 {
     Document &doc = d->formForDesigner(formId);
     ControlNode *container = d->nodeForKey(doc, containerKey);
     if (!container)
         throw automation::Error::invalidCall();
     QStringList keys;
-    for (const ControlNode *n :
-         d->pasteControls(doc, *container, text, atCorner, dx, dy, ask, UndoStep::Origin::Designer))
+    for (const ControlNode *n : d->pasteControls(doc, *container, copied, atCorner, dx, dy, ask,
+                                                 UndoStep::Origin::Designer))
         keys << d->keyOf(*n);
     return keys;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ide/files/companionfile.h"
 #include "ide/files/formfile.h"
 #include "ide/files/projectfile.h"
 #include "ide/model/addinmenu.h"
@@ -17,6 +18,15 @@ namespace vbhost {
 
 struct PropertyRule;
 
+// A form-shaped document's binary companion once records have been pasted into it (or compared
+// with it): its whole contents as save writes them beside the document, under name. Records are
+// only ever appended, so the offsets its references name stay valid.
+struct HeldCompanion : HeldCompanionBytes
+{
+    bool held = false;  // else it is the file beside the document's source, if there is one
+    bool dirty = false; // not yet written beside the document
+};
+
 // One form-shaped member, module or class of the open project. Controls carry ids of their own so
 // that automation objects keep addressing the same control through renames and undo.
 struct Document
@@ -32,6 +42,7 @@ struct Document
     QHash<quint64, ControlNode *> nodes;
     QHash<const ControlNode *, quint64> uids;
     QList<quint64> selection; // in the order the controls were selected
+    HeldCompanion companion;
 
     QString name() const { return file->moduleName(); }
 };
@@ -70,6 +81,7 @@ struct UndoStep
         QList<quint64> uidOrder; // root first, then FormFile::controls()
         QList<quint64> selection;
         QString copyOf;
+        HeldCompanion companion;
     };
     QHash<int, DocumentState> documents;
     QList<CarriedFile> carried;
@@ -162,13 +174,47 @@ public:
                          Origin origin);
     void insertFile(Document &doc, const QString &path, Origin origin);
     void removeControls(Document &doc, const QList<ControlNode *> &nodes, Origin origin);
-    QList<ControlNode *> pasteControls(Document &doc, ControlNode &container, const QString &text,
-                                       bool atCorner, double dx, double dy,
-                                       const Workspace::ClashQuestion &ask, Origin origin);
+    QList<ControlNode *> pasteControls(Document &doc, ControlNode &container,
+                                       const Workspace::CopiedControls &copied, bool atCorner,
+                                       double dx, double dy, const Workspace::ClashQuestion &ask,
+                                       Origin origin);
     void restack(Document &doc, const QList<ControlNode *> &nodes, bool toFront, Origin origin);
     int nextTabIndex(const Document &doc) const;
     void setActiveForm(int formId);
     void setSelection(Document &doc, const QList<quint64> &uids);
+
+    // --- binary companions (workspacecompanions.cpp) ---
+    // The companion file beside where the document is read from now; empty when there is none.
+    QString companionSource(const Document &doc) const;
+    // Reads the companion into memory, named after the document's file; throws Error when it
+    // exists but cannot be read.
+    void holdCompanion(Document &doc);
+    // The records the references of the text name, read from the document's companion.
+    QList<CompanionRecord> companionRecords(const Document &doc, const QString &text) const;
+    // The text with its references pointing into the document's own companion: a record it
+    // holds already at that offset keeps its reference, any other is to be appended (*appended,
+    // in order). Throws Error, before anything changes, for a reference whose record is not
+    // carried or cannot be read, unless the controls come from this same document.
+    QString placeCompanionRecords(Document &doc, const Workspace::CopiedControls &copied,
+                                  QByteArray *appended);
+    void appendToCompanion(Document &doc, const QByteArray &bytes); // inside a change
+    // The companion's name beside a document written at target.
+    QString companionNameAt(const Document &doc, const QString &target) const;
+    // The document's bytes as written at target, with its references following the companion
+    // to its name there; the companion to write with it (empty path: none). Holds the
+    // companion first when it changes its name.
+    struct WriteSet
+    {
+        QByteArray formBytes;
+        bool renamed = false; // the references name the companion anew
+        QString companionPath;
+        QByteArray companionBytes;
+        bool companionChanged = false; // differs from the file at companionPath
+        bool companionFirst = true;    // it grows: written before the form file
+    };
+    WriteSet writeSet(Document &doc, const QString &target);
+    // After the write set was written: the document names its companion as written there.
+    void companionWritten(Document &doc, const QString &target, const WriteSet &set);
 
     QString projectFolder() const;
     // Where save writes a document not written yet: a copy keeps its file name, a new one is
@@ -199,6 +245,10 @@ private:
 
 // The workspace's state, for the model's own automation objects.
 WorkspaceData &workspaceData(Workspace &ws);
+// Writes a document's file and, with withCompanion, its companion, in the order set says.
+// Throws WriteError.
+void writeDocumentFiles(const QString &target, const WorkspaceData::WriteSet &set,
+                        bool withCompanion);
 
 // A number as the file stores it for a property of the node, or nothing.
 std::optional<double> storedNumber(const ControlNode &node, const QString &name);

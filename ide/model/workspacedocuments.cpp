@@ -286,16 +286,20 @@ QString uniqueTarget(const QFileInfo &planned, const QDir &folder)
 
 void WorkspaceData::saveDocument(Document &doc, const QString &chosen)
 {
-    if (doc.isNew) {
-        const QString target = chosen.isEmpty() ? newFileTarget(doc, QDir(projectFolder()))
-                                                : QFileInfo(chosen).absoluteFilePath();
-        doc.file->saveAs(target);
+    QString target = doc.path;
+    if (doc.isNew)
+        target = chosen.isEmpty() ? newFileTarget(doc, QDir(projectFolder()))
+                                  : QFileInfo(chosen).absoluteFilePath();
+    const WriteSet set = writeSet(doc, target);
+    writeDocumentFiles(target, set, set.companionChanged);
+    if (doc.isNew && !doc.companion.held)
         copyCompanions(doc.kind, doc.copyOf, target);
+    companionWritten(doc, target, set);
+    doc.file->setFileName(target);
+    if (doc.isNew) {
         doc.path = target;
         doc.isNew = false;
         doc.copyOf.clear();
-    } else {
-        doc.file->save();
     }
     doc.dirty = false;
 }

@@ -88,7 +88,13 @@ void WorkspaceData::saveAs(const QString &vbpPath)
     };
 
     QList<PlannedFile> files;
-    QList<std::pair<Document *, QString>> documentPlaces;
+    struct DocumentPlace
+    {
+        Document *doc;
+        QString dest;
+        WriteSet set;
+    };
+    QList<DocumentPlace> documentPlaces;
     QList<std::pair<CarriedFile *, QString>> carriedPlaces;
     try {
         if (!missing.isEmpty()) {
@@ -110,11 +116,16 @@ void WorkspaceData::saveAs(const QString &vbpPath)
             } else {
                 dest = placeOf(d->path);
             }
-            const bool edited = d->isNew || d->dirty;
+            const WriteSet set = writeSet(*d, dest);
+            // A held companion holds the file's records and those pasted since.
+            if (!set.companionPath.isEmpty())
+                files << PlannedFile{{}, set.companionBytes, set.companionPath};
+            else if (!d->companion.held)
+                planCompanions(d->kind, d->isNew ? d->copyOf : d->path, dest);
+            const bool edited = d->isNew || d->dirty || set.renamed;
             files << PlannedFile{edited ? QString() : d->path,
-                                 edited ? d->file->toBytes() : readWholeFile(d->path), dest};
-            planCompanions(d->kind, d->isNew ? d->copyOf : d->path, dest);
-            documentPlaces << std::pair{d.get(), dest};
+                                 edited ? set.formBytes : readWholeFile(d->path), dest};
+            documentPlaces << DocumentPlace{d.get(), dest, set};
         }
         for (CarriedFile &c : carried) {
             QString dest;
@@ -143,7 +154,8 @@ void WorkspaceData::saveAs(const QString &vbpPath)
         throw WorkspaceError(e.fileName(), 0, e.message());
     }
 
-    for (const auto &[doc, dest] : documentPlaces) {
+    for (const auto &[doc, dest, set] : documentPlaces) {
+        companionWritten(*doc, dest, set);
         doc->path = dest;
         doc->file->setFileName(dest);
         doc->isNew = false;

@@ -19,9 +19,9 @@ constexpr int UndoLimit = 100;
 
 UndoStep::DocumentState WorkspaceData::snapshot(const Document &doc) const
 {
-    UndoStep::DocumentState s{doc.kind, doc.file->toBytes(), doc.file->fileName(),
-                              doc.path, doc.isNew,           doc.dirty,
-                              {},       doc.selection,       doc.copyOf};
+    UndoStep::DocumentState s{
+        doc.kind, doc.file->toBytes(), doc.file->fileName(), doc.path,     doc.isNew, doc.dirty,
+        {},       doc.selection,       doc.copyOf,           doc.companion};
     if (const ControlNode *root = doc.file->root()) {
         s.uidOrder << doc.uids.value(root);
         for (const ControlNode *n : doc.file->controls())
@@ -122,6 +122,7 @@ std::unique_ptr<Document> WorkspaceData::restoreDocument(int id, const UndoStep:
     doc->isNew = s.isNew;
     doc->dirty = s.dirty;
     doc->copyOf = s.copyOf;
+    doc->companion = s.companion;
     indexDocument(*doc, s.uidOrder);
     for (quint64 uid : s.selection) {
         if (doc->nodes.contains(uid))
@@ -186,6 +187,8 @@ bool WorkspaceData::applyStep(const UndoStep &step)
                 auto doc = restoreDocument(id, step.documents.value(id));
                 if (savedSince) {
                     doc->dirty = true;
+                    // What was written since may hold records this state does not.
+                    doc->companion.dirty = doc->companion.held;
                     if (Document *now = document(id); now && !now->isNew) {
                         doc->isNew = false;
                         doc->path = now->path;
