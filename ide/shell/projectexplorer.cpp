@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -64,7 +65,9 @@ ProjectExplorer::ProjectExplorer(Workspace &workspace, QWidget *parent)
         const DocumentKind kind = m_workspace.document(id).kind;
         m_viewCode->setEnabled(id >= 0 && isCodeMember(kind));
         m_viewObject->setEnabled(id >= 0 && hasDesigner(kind));
-        emit currentDocumentChanged(id);
+        // Rebuilding after a rename puts the same member back: nothing changed hands.
+        if (!m_rebuilding)
+            emit currentDocumentChanged(id);
     });
     connect(&m_workspace, &Workspace::changed, this, [this](Workspace::Change what, int) {
         if (what == Workspace::Change::Documents || what == Workspace::Change::Project)
@@ -84,6 +87,7 @@ int ProjectExplorer::currentDocument() const
 void ProjectExplorer::rebuild()
 {
     const int current = currentDocument();
+    const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
     m_tree->clear();
     if (!m_workspace.hasProject()) {
         m_viewCode->setEnabled(false);

@@ -36,6 +36,7 @@ private:
     QTreeWidget *m_tree;
     QToolButton *m_viewObject;
     QToolButton *m_viewCode;
+    bool m_rebuilding = false;
 };
 
 } // namespace vbhost

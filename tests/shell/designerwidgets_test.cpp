@@ -167,8 +167,11 @@ TEST_F(DesignerTest, PropertyListNamesTheModuleOrClassInHand)
     EXPECT_EQ(list->table()->item(0, 1)->text(), "Tools");
     click("txtName"); // the designer again
     EXPECT_EQ(list->controlKey(), "txtName");
-    window->openCode(documentId("Counter"));
-    EXPECT_EQ(list->member(), documentId("Counter"));
+    const int counter = documentId("Counter");
+    window->openCode(counter);
+    EXPECT_EQ(list->member(), counter);
+    EXPECT_TRUE(list->editProperty("Name", "Tally")); // stays in hand through the rename
+    EXPECT_EQ(list->member(), counter);
 }
 
 TEST_F(DesignerTest, MenuPreviewHasCaptionsAndShortcuts)
