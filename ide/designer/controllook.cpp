@@ -125,7 +125,7 @@ const ControlLook &classDefaults(const QString &className)
     return *cache.insert(key, look);
 }
 
-ControlLook readLook(const ControlNode &node, const FontSpec &inheritedFont)
+ControlLook readLook(const ControlNode &node, const FileFont &inheritedFont)
 {
     ControlLook look = classDefaults(node.shortClassName());
     const QHash<QString, Setter> &setters = settersByName();

@@ -24,7 +24,7 @@ struct ControlLook
     quint32 foreColour = 0xFF000000;
     quint32 fillColour = 0xFF000000;
     quint32 borderColour = 0xFF000000;
-    FontSpec font;
+    FileFont font;
     int alignment = 0;
     int appearance = 1; // 0 flat, 1 3-D
     int backStyle = 1;  // 0 transparent

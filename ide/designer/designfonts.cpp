@@ -7,7 +7,7 @@ namespace vbhost {
 
 namespace {
 
-QString cacheKey(const FontSpec &s, double tpp)
+QString cacheKey(const FileFont &s, double tpp)
 {
     return QStringLiteral("%1|%2|%3|%4|%5%6%7|%8")
         .arg(s.name.toLower())
@@ -22,13 +22,13 @@ QString cacheKey(const FontSpec &s, double tpp)
 
 } // namespace
 
-QFont designFont(const FontSpec &spec, double twipsPerPixel)
+QFont designFont(const FileFont &font, double twipsPerPixel)
 {
     static QHash<QString, QFont> cache;
-    const QString key = cacheKey(spec, twipsPerPixel);
+    const QString key = cacheKey(font, twipsPerPixel);
     if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
-    const MappedFont m = mapFont(spec, twipsPerPixel);
+    const MappedFont m = mapFont(font, twipsPerPixel);
     QFont f(m.family);
     f.setWeight(QFont::Weight(std::clamp(m.weight, 1, 1000)));
     f.setItalic(m.italic);

@@ -125,18 +125,18 @@ std::optional<double> numberIn(const FormProperty &p)
 
 } // namespace
 
-FontSpec defaultFont(const QString &fileVersion)
+FileFont defaultFont(const QString &fileVersion)
 {
-    FontSpec f;
+    FileFont f;
     const double version = fileVersion.toDouble();
     if (version > 0 && version < 5)
         f.weight = 700;
     return f;
 }
 
-FontSpec readFont(const ControlNode &node, const FontSpec &inherited)
+FileFont readFont(const ControlNode &node, const FileFont &inherited)
 {
-    FontSpec f = inherited;
+    FileFont f = inherited;
     const auto apply = [&f](const QString &name, const FormProperty &p) {
         const QString key = name.toLower();
         if (key == u"name") {
@@ -175,18 +175,18 @@ FontSpec readFont(const ControlNode &node, const FontSpec &inherited)
     return f;
 }
 
-MappedFont mapFont(const FontSpec &spec, double twipsPerPixel)
+MappedFont mapFont(const FileFont &font, double twipsPerPixel)
 {
     const double tpp = twipsPerPixel > 0 ? twipsPerPixel : 15.0;
     MappedFont m;
-    m.weight = spec.weight;
-    m.italic = spec.italic;
-    m.underline = spec.underline;
-    m.strikeout = spec.strikeout;
-    m.pixelSize = std::max(1, int(std::lround(spec.size * 20.0 / tpp)));
-    const auto it = mappings().constFind(spec.name.trimmed().toLower());
+    m.weight = font.weight;
+    m.italic = font.italic;
+    m.underline = font.underline;
+    m.strikeout = font.strikeout;
+    m.pixelSize = std::max(1, int(std::lround(font.size * 20.0 / tpp)));
+    const auto it = mappings().constFind(font.name.trimmed().toLower());
     if (it == mappings().constEnd()) {
-        m.family = isCjkCharset(spec.charset) ? QString::fromLatin1(kCjk) : spec.name.trimmed();
+        m.family = isCjkCharset(font.charset) ? QString::fromLatin1(kCjk) : font.name.trimmed();
         return m;
     }
     m.family = QString::fromLatin1(it->family);
@@ -195,7 +195,7 @@ MappedFont mapFont(const FontSpec &spec, double twipsPerPixel)
     case Face::BitmapSans:
     case Face::BitmapSerif:
         m.cellHeight = int(
-            std::lround(bitmapCellHeight(int(std::lround(spec.size * 20.0 / 15.0))) * toScreen));
+            std::lround(bitmapCellHeight(int(std::lround(font.size * 20.0 / 15.0))) * toScreen));
         break;
     case Face::System:
         m.cellHeight = int(std::lround(16 * toScreen));

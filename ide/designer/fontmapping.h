@@ -7,7 +7,7 @@ namespace vbhost {
 class ControlNode;
 
 // A font as a form file describes it.
-struct FontSpec
+struct FileFont
 {
     QString name = QStringLiteral("MS Sans Serif");
     double size = 8.25; // points
@@ -17,16 +17,16 @@ struct FontSpec
     bool underline = false;
     bool strikeout = false;
 
-    bool operator==(const FontSpec &) const = default;
+    bool operator==(const FileFont &) const = default;
 };
 
 // What a form without font properties gets: MS Sans Serif 8.25, which files before version 5
 // drew bold.
-FontSpec defaultFont(const QString &fileVersion);
+FileFont defaultFont(const QString &fileVersion);
 
 // The node's font: its BeginProperty Font block or its FontName, FontSize, FontBold,
 // FontItalic, FontUnderline and FontStrikethru lines over `inherited`; `inherited` without them.
-FontSpec readFont(const ControlNode &node, const FontSpec &inherited);
+FileFont readFont(const ControlNode &node, const FileFont &inherited);
 
 // A Windows face translated to an installed one of the same metrics, sized at the designer's
 // scale.
@@ -41,6 +41,6 @@ struct MappedFont
     bool strikeout = false;
 };
 
-MappedFont mapFont(const FontSpec &spec, double twipsPerPixel);
+MappedFont mapFont(const FileFont &font, double twipsPerPixel);
 
 } // namespace vbhost

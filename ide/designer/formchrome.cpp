@@ -117,7 +117,7 @@ void CaptionBar::paintEvent(QPaintEvent *)
             p.drawImage(iconRect, m_icon);
         left = iconRect.right() + 3;
     }
-    FontSpec captionFont;
+    FileFont captionFont;
     captionFont.weight = 700;
     const QFont font = designFont(captionFont, ui::twipsPerPixel());
     p.setFont(font);

@@ -51,11 +51,11 @@ class FontMapTest : public ::testing::TestWithParam<FontCase>
 TEST_P(FontMapTest, WindowsFaceMapsToInstalledFace)
 {
     const FontCase &c = GetParam();
-    FontSpec spec;
-    spec.name = QString::fromUtf8(c.name);
-    spec.size = c.size;
-    spec.charset = c.charset;
-    const MappedFont m = mapFont(spec, 15);
+    FileFont font;
+    font.name = QString::fromUtf8(c.name);
+    font.size = c.size;
+    font.charset = c.charset;
+    const MappedFont m = mapFont(font, 15);
     EXPECT_EQ(m.family, QString::fromLatin1(c.family));
     EXPECT_EQ(m.pixelSize, c.pixelSize);
     EXPECT_EQ(m.cellHeight, c.cellHeight);

@@ -173,9 +173,9 @@ TEST(RenderTest, MappedFamiliesAreInstalled)
 {
     for (const char *name :
          {"Arial", "Times New Roman", "Courier New", "MS Sans Serif", "SimSun"}) {
-        FontSpec spec;
-        spec.name = QString::fromLatin1(name);
-        const QString family = designFont(spec, 15).family();
+        FileFont font;
+        font.name = QString::fromLatin1(name);
+        const QString family = designFont(font, 15).family();
         EXPECT_TRUE(QFontDatabase::hasFamily(family)) << name << " -> " << family.toStdString();
     }
 }
