@@ -334,39 +334,34 @@ void ProjectFile::addMember(ProjectMember::Kind kind, const QString &name,
 bool ProjectFile::setMemberPath(const QString &relativePath, const QString &newPath)
 {
     requireOneLine(newPath, "a member path");
-    for (const Indexed &ix : m_index) {
-        ProjectMember m;
-        if (!memberFromEntry(ix.entry, &m) ||
-            m.path.compare(relativePath, Qt::CaseInsensitive) != 0)
-            continue;
-        // Only the path changes: the key, the name and its spacing stay as written.
-        const QString value = ix.entry.value;
-        const qsizetype at = value.lastIndexOf(m.path);
-        TextLine &l = m_lines[ix.lineIndex];
-        const qsizetype eq = l.text.indexOf('=');
-        l.text = l.text.left(eq + 1) +
-                 m_codePage.encode(value.left(at) + newPath + value.mid(at + m.path.size()));
-        reindex();
-        return true;
-    }
-    return false;
+    return rewriteMember(relativePath, &ProjectMember::path, newPath);
 }
 
 bool ProjectFile::setMemberName(const QString &relativePath, const QString &name)
 {
     requireWord(name, "a member name");
+    return rewriteMember(relativePath, &ProjectMember::name, name);
+}
+
+bool ProjectFile::rewriteMember(const QString &relativePath, QString ProjectMember::*part,
+                                const QString &with)
+{
     for (const Indexed &ix : m_index) {
         ProjectMember m;
-        if (!memberFromEntry(ix.entry, &m) || m.name.isEmpty() ||
+        if (!memberFromEntry(ix.entry, &m) ||
             m.path.compare(relativePath, Qt::CaseInsensitive) != 0)
             continue;
-        // Only the name changes: the key, the path and the spacing stay as written.
+        const QString &old = m.*part;
+        if (old.isEmpty())
+            return false; // a form's line names no member
+        // The name comes first, the path last: either may also occur inside the other.
         const QString value = ix.entry.value;
-        const qsizetype at = value.indexOf(m.name);
+        const qsizetype at =
+            part == &ProjectMember::path ? value.lastIndexOf(old) : value.indexOf(old);
         TextLine &l = m_lines[ix.lineIndex];
         const qsizetype eq = l.text.indexOf('=');
         l.text = l.text.left(eq + 1) +
-                 m_codePage.encode(value.left(at) + name + value.mid(at + m.name.size()));
+                 m_codePage.encode(value.left(at) + with + value.mid(at + old.size()));
         reindex();
         return true;
     }

@@ -90,6 +90,9 @@ public:
 
 private:
     void reindex();
+    // Replaces one part of a member's line (its name or its path); the rest stays as written.
+    bool rewriteMember(const QString &relativePath, QString ProjectMember::*part,
+                       const QString &with);
     QString m_fileName;
     CodePage m_codePage;
     QByteArray m_byteOrderMark; // kept first whatever is added or removed
