@@ -83,15 +83,7 @@ bool PropertyList::showMemberName()
     m_filling = true;
     m_object->setText(QStringLiteral("%1 %2").arg(doc.name, memberClassName(doc.kind)));
     m_table->setRowCount(1);
-    auto *name = new QTableWidgetItem(QStringLiteral("Name"));
-    name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    QFont f = name->font();
-    f.setBold(true);
-    name->setFont(f);
-    auto *value = new QTableWidgetItem(doc.name);
-    value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-    m_table->setItem(0, 0, name);
-    m_table->setItem(0, 1, value);
+    setRow(0, QStringLiteral("Name"), doc.name, true);
     m_filling = false;
     return true;
 }
@@ -127,21 +119,27 @@ void PropertyList::refresh()
     }
     m_table->setRowCount(int(props.size()));
     for (int i = 0; i < props.size(); ++i) {
-        auto *name = new QTableWidgetItem(props[i].name);
-        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        if (props[i].stored) {
-            QFont f = name->font();
-            f.setBold(true);
-            name->setFont(f);
-        }
-        auto *value = new QTableWidgetItem(propertyDisplayText(props[i].name, props[i].value));
-        value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-        m_table->setItem(i, 0, name);
-        m_table->setItem(i, 1, value);
+        setRow(i, props[i].name, propertyDisplayText(props[i].name, props[i].value),
+               props[i].stored);
     }
     if (row >= 0 && row < m_table->rowCount())
         m_table->setCurrentCell(row, 1);
     m_filling = false;
+}
+
+void PropertyList::setRow(int row, const QString &name, const QString &value, bool stored)
+{
+    auto *nameItem = new QTableWidgetItem(name);
+    nameItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (stored) {
+        QFont f = nameItem->font();
+        f.setBold(true);
+        nameItem->setFont(f);
+    }
+    auto *valueItem = new QTableWidgetItem(value);
+    valueItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    m_table->setItem(row, 0, nameItem);
+    m_table->setItem(row, 1, valueItem);
 }
 
 void PropertyList::showError(const QString &text)

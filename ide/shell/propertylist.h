@@ -37,6 +37,8 @@ private:
     void onItemChanged(QTableWidgetItem *item);
     void showError(const QString &text);
     bool showMemberName();
+    // Bold names are the properties the file holds.
+    void setRow(int row, const QString &name, const QString &value, bool stored);
 
     Workspace &m_workspace;
     QLabel *m_object;
