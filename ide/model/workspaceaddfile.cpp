@@ -167,12 +167,9 @@ void WorkspaceData::removeFile(int id, Origin origin)
         throw Error::invalidCall();
     beginChange(origin, doc);
     const QString path = doc ? doc->path : carriedOne->path;
-    for (const ProjectMember &m : project->members()) {
-        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == path) {
-            project->removeMember(m.path);
-            projectDirty = true;
-            break;
-        }
+    if (const QString line = memberLineFor(path); !line.isEmpty()) {
+        project->removeMember(line);
+        projectDirty = true;
     }
     std::erase_if(documents, [id](const auto &d) { return d->id == id; });
     carried.removeIf([id](const CarriedFile &c) { return c.id == id; });

@@ -125,6 +125,15 @@ QString WorkspaceData::projectFolder() const
     return project ? project->folder() : QString();
 }
 
+QString WorkspaceData::memberLineFor(const QString &absolutePath) const
+{
+    for (const ProjectMember &m : project->members()) {
+        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == absolutePath)
+            return m.path;
+    }
+    return {};
+}
+
 bool WorkspaceData::documentNameInUse(const QString &name, const Document *except) const
 {
     for (const auto &d : documents) {

@@ -217,6 +217,8 @@ public:
     void companionWritten(Document &doc, const QString &target, const WriteSet &set);
 
     QString projectFolder() const;
+    // The path as the project's member line writes it for a file; empty when no line names it.
+    QString memberLineFor(const QString &absolutePath) const;
     // Where save writes a document not written yet: a copy keeps its file name, a new one is
     // named after itself; an existing file is never replaced.
     QString newFileTarget(const Document &doc, const QDir &folder) const;

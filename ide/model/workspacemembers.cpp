@@ -82,13 +82,9 @@ void WorkspaceData::renameMember(int id, const QString &name, Origin origin)
         throw nameInUseError(valid);
     beginChange(origin, doc);
     // A module's and a class's project lines carry their names.
-    for (const ProjectMember &m : project->members()) {
-        if (QFileInfo(project->memberFilePath(m.path)).absoluteFilePath() == doc->path) {
-            project->setMemberName(m.path, valid);
-            projectDirty = true;
-            break;
-        }
-    }
+    if (const QString line = memberLineFor(doc->path);
+        !line.isEmpty() && project->setMemberName(line, valid))
+        projectDirty = true;
     doc->file->setModuleName(valid);
     markDirty(*doc, Workspace::Change::Documents);
 }
